@@ -1,0 +1,44 @@
+# Shared by the scripts: installs missing Debian packages and builds a preset.
+# Sourced, not run.
+
+# The packages that building, running and testing gridcode need.
+GRIDCODE_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+  fonts-ipafont-gothic)
+
+# ensure_packages NAME...: installs those of the packages that are missing, with
+# sudo when not root. Does nothing, quickly, when all are there.
+ensure_packages() {
+  local missing=() package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  ((${#missing[@]} == 0)) && return 0
+  local sudo=()
+  [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# build_preset NAME [CMAKE_ARGS...]: configures (when not yet configured, or in
+# CI, where warnings are errors) and builds that preset.
+build_preset() {
+  local preset=$1 binary_dir
+  shift
+  binary_dir=$(preset_binary_dir "$preset")
+  if [[ ${CI:-} == true ]]; then
+    cmake --preset "$preset" -DGRIDCODE_WERROR=ON "$@" >/dev/null
+  elif [[ ! -f $binary_dir/CMakeCache.txt ]]; then
+    cmake --preset "$preset" "$@" >/dev/null
+  fi
+  cmake --build --preset "$preset"
+}
+
+preset_binary_dir() {
+  case $1 in
+    default) echo build ;;
+    *) echo "build-$1" ;;
+  esac
+}

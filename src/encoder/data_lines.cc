@@ -1,0 +1,50 @@
+#include "encoder/data_lines.h"
+
+#include <cmath>
+
+#include "encoder/cell_value.h"
+#include "encoder/pair_text.h"
+
+namespace gridcode {
+
+RowCode EncodeRow(const Cells& cells, int row) {
+  const auto overflow_at = [row](Overflow::Cause cause, int column, double pair_value = 0) {
+    return RowCode{{}, Overflow{cause, row, column, pair_value}};
+  };
+  std::string code;
+  for (int left_column = 0; left_column < kColumns; left_column += 2) {
+    const std::optional<double> left = CellValue(cells[CellIndex(row, left_column)]);
+    if (!left) return overflow_at(Overflow::Cause::kCellBeyondDoubleRange, left_column);
+    const double product = 4 * *left;
+    if (!std::isfinite(product)) {
+      return overflow_at(Overflow::Cause::kProductBeyondDoubleRange, left_column);
+    }
+    const std::optional<double> right = CellValue(cells[CellIndex(row, left_column + 1)]);
+    if (!right) return overflow_at(Overflow::Cause::kCellBeyondDoubleRange, left_column + 1);
+    const double pair_value = product + *right;
+    const std::optional<std::string> text = PairText(pair_value);
+    if (!text) return overflow_at(Overflow::Cause::kPairBeyond32Bits, left_column, pair_value);
+    code += *text;
+  }
+  return RowCode{std::move(code), std::nullopt};
+}
+
+std::optional<Overflow> BuildDataLines(GridDocument& document) {
+  for (int row = 0; row < kRows; ++row) {
+    RowCode row_code = EncodeRow(document.Text1, row);
+    if (row_code.overflow) return row_code.overflow;
+    document.Text2[row] = std::move(row_code.code);
+  }
+  // The lines are made from the row-code texts just written.
+  for (int line = 0; line < kDataLineCount; ++line) {
+    std::string text(kDataKeyword);
+    for (int i = 0; i < kRowsPerDataLine; ++i) {
+      if (i > 0) text += ',';
+      text += document.Text2[line * kRowsPerDataLine + i];
+    }
+    document.Text3[line] = std::move(text);
+  }
+  return std::nullopt;
+}
+
+}  // namespace gridcode

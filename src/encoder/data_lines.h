@@ -1,0 +1,58 @@
+// Row codes and DATA lines: the encoding that `Command1` runs.
+//
+// Each grid row becomes a row code: its seven pairs of cells (columns 0-1,
+// 2-3, ..., 12-13) read as numbers, each pair turned into 4 x left + right and
+// written by the hexadecimal rule, joined left to right. The ten row codes go
+// into `Text2`, and two DATA lines of five row codes each into `Text3`:
+//   DATA F000000,0000000,0000000,0000000,0000000
+// An overflow stops the encoding at the failing pair and is returned as a value
+// that names the row, the column and its cause.
+
+#ifndef GRIDCODE_ENCODER_DATA_LINES_H_
+#define GRIDCODE_ENCODER_DATA_LINES_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "grid/grid_document.h"
+
+namespace gridcode {
+
+// Where and why the encoding of a row stopped.
+struct Overflow {
+  enum class Cause {
+    kCellBeyondDoubleRange,     // the cell's text is a number beyond the double range
+    kProductBeyondDoubleRange,  // 4 x the left cell's number is beyond the double range
+    kPairBeyond32Bits,          // the rounded pair value is outside the signed 32-bit range
+  };
+
+  Cause cause;
+  int row;            // 0 to 9
+  int column;         // 0 to 13; for kPairBeyond32Bits the left cell of the pair
+  double pair_value;  // for kPairBeyond32Bits: 4 x left + right before rounding; else 0
+
+  int cell_index() const { return CellIndex(row, column); }
+  friend bool operator==(const Overflow&, const Overflow&) = default;
+};
+
+// The outcome of encoding one row: its code, or where it overflowed.
+struct RowCode {
+  std::string code;  // empty when `overflow` is set
+  std::optional<Overflow> overflow;
+};
+
+inline constexpr std::string_view kDataKeyword = "DATA ";
+
+// Returns the row code of grid row `row` (0 to 9) of `cells`, or its overflow.
+RowCode EncodeRow(const Cells& cells, int row);
+
+// Writes the row code of every row into `Text2` in order, then both DATA lines
+// into `Text3`. On an overflow it returns it and stops: rows before the
+// failing row hold their new codes, every other `Text2` and `Text3` text is
+// left as it was.
+std::optional<Overflow> BuildDataLines(GridDocument& document);
+
+}  // namespace gridcode
+
+#endif  // GRIDCODE_ENCODER_DATA_LINES_H_

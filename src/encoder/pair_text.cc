@@ -1,0 +1,27 @@
+#include "encoder/pair_text.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace gridcode {
+
+double RoundHalfEven(double value) {
+  double whole = 0;
+  const double fraction = std::modf(value, &whole);  // exact, unlike value - floor(value)
+  if (std::fabs(fraction) != 0.5) return std::round(value);
+  return std::fmod(whole, 2.0) == 0 ? whole : whole + std::copysign(1.0, value);
+}
+
+std::optional<std::string> PairText(double pair_value) {
+  const double rounded = RoundHalfEven(pair_value);
+  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
+  auto bits = static_cast<std::uint32_t>(static_cast<std::int32_t>(rounded));
+  std::string text;
+  do {
+    text.insert(text.begin(), "0123456789ABCDEF"[bits & 0xF]);
+    bits >>= 4;
+  } while (bits != 0);
+  return text;
+}
+
+}  // namespace gridcode
