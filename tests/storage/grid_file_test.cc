@@ -1,0 +1,178 @@
+#include "storage/grid_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <streambuf>
+
+namespace gridcode {
+namespace {
+
+Cells Filled(const std::string& text) {
+  Cells cells;
+  cells.fill(text);
+  return cells;
+}
+
+LoadedCells Read(const std::string& bytes) {
+  std::istringstream input(bytes);
+  return ReadGridFile(input);
+}
+
+// The cells joined, which is what a load shows when all are one character.
+std::string Joined(const Cells& cells) {
+  std::string text;
+  for (const std::string& cell : cells) text += cell;
+  return text;
+}
+
+TEST(GridFileTest, StartUpGridIs142Bytes) {
+  const std::string text = GridFileText(Filled("0"));
+  EXPECT_EQ(text, std::string(140, '0') + "\r\n");
+  const LoadedCells loaded = Read(text);
+  ASSERT_EQ(loaded.error, std::nullopt);
+  EXPECT_EQ(loaded.cells, Filled("0"));
+}
+
+TEST(GridFileTest, OneCharacterCellsRoundTrip) {
+  const std::vector<std::string> alphabet = {
+      "0", "1", "2", "3", "a", "Z", " ", "\t", "\"", "あ", "ß", "€", "😀", "\xEF\xBF\xBD", ";", "&"};
+  Cells cells;
+  for (int i = 0; i < kCellCount; ++i) cells[i] = alphabet[(i * 7 + 3) % alphabet.size()];
+  cells[0] = "x";  // a first cell of space, tab or quote is read differently
+  ASSERT_TRUE(CellsThatWillNotLoadBack(cells).empty());
+  const LoadedCells loaded = Read(GridFileText(cells));
+  ASSERT_EQ(loaded.error, std::nullopt);
+  EXPECT_EQ(loaded.cells, cells);
+}
+
+TEST(GridFileTest, ReadsTheFirstField) {
+  struct Case {
+    std::string bytes;
+    std::string loaded;  // the loaded cells, joined
+  };
+  const std::string digits(140, '1');
+  const std::vector<Case> cases = {
+      {"0123", "0123"},               // short, no line end
+      {digits + "2222\r\n", digits},  // past the 140th is ignored
+      {"12,33", "12"},                // a comma ends the field
+      {"  \t 12", "12"},              // leading spaces and tabs
+      {"\r\n\r\n12\r\n33", "12"},     // empty lines first
+      {"12\n33", "12"},
+      {"12\r33", "12"},        // any line end
+      {"\"1,2\"3", "1,2"},     // a quoted field keeps commas
+      {"\"12\r\n34\"", "12"},  // an unclosed quote stops at the line end
+      {"\"\"", ""},            // an empty quoted field
+      {",123", ""},            // an empty field
+      {"1\"2", "1\"2"},        // a quote inside is a character
+      {"\xE3\x81\x82\xE3\x81\x84", "\xE3\x81\x82\xE3\x81\x84"},  // あい
+  };
+  for (const Case& c : cases) {
+    const LoadedCells loaded = Read(c.bytes);
+    ASSERT_EQ(loaded.error, std::nullopt) << c.bytes;
+    EXPECT_EQ(Joined(loaded.cells), c.loaded) << c.bytes;
+  }
+}
+
+TEST(GridFileTest, NothingToReadIsAFailure) {
+  for (const std::string bytes : {"", " ", "\r\n", " \t\r\n\n  "}) {
+    const LoadedCells loaded = Read(bytes);
+    ASSERT_TRUE(loaded.error.has_value()) << '"' << bytes << '"';
+    EXPECT_EQ(loaded.error->kind, FileError::Kind::kNothingToRead);
+  }
+}
+
+TEST(GridFileTest, EmptyCellShiftsLaterCellsTowardsTheStart) {
+  Cells cells = Filled("1");
+  cells[10] = "";
+  cells[139] = "3";
+  const std::string text = GridFileText(cells);
+  EXPECT_EQ(text.size(), 139u + 2);
+  const LoadedCells loaded = Read(text);
+  EXPECT_EQ(loaded.cells[10], "1");
+  EXPECT_EQ(loaded.cells[138], "3");
+  EXPECT_EQ(loaded.cells[139], "");
+}
+
+TEST(GridFileTest, TwoCharacterCellSplitsAndDropsTheLastCharacter) {
+  Cells cells = Filled("1");
+  cells[5] = "23";
+  cells[139] = "3";
+  const LoadedCells loaded = Read(GridFileText(cells));
+  EXPECT_EQ(loaded.cells[5], "2");
+  EXPECT_EQ(loaded.cells[6], "3");
+  EXPECT_EQ(loaded.cells[7], "1");
+  EXPECT_EQ(loaded.cells[139], "1");  // the old last cell's "3" is dropped
+}
+
+TEST(GridFileTest, InvalidUtf8BytesLoadAsReplacementCharacters) {
+  struct Case {
+    std::string bytes;
+    int replaced;  // how many leading cells load as U+FFFD
+  };
+  for (const Case& c : {Case{"\xFF", 1}, Case{"\xC0\xAF", 2}, Case{"\xE3\x81", 2},
+                        Case{"\xED\xA0\x80", 3}, Case{"\xF4\x90\x80\x80", 4}, Case{"\x80", 1}}) {
+    const LoadedCells loaded = Read(c.bytes + "1");
+    for (int i = 0; i < c.replaced; ++i) EXPECT_EQ(loaded.cells[i], "\xEF\xBF\xBD") << i;
+    EXPECT_EQ(loaded.cells[c.replaced], "1");
+  }
+}
+
+// A stream of `size` copies of one byte that counts how many bytes were taken.
+class EndlessBuffer : public std::streambuf {
+ public:
+  EndlessBuffer(char byte, std::size_t size) : byte_(byte), left_(size) {}
+  std::size_t taken() const { return taken_; }
+
+ protected:
+  int_type underflow() override {
+    if (left_ == 0) return traits_type::eof();
+    const std::size_t n = std::min(left_, sizeof(chunk_));
+    std::fill_n(chunk_, n, byte_);
+    setg(chunk_, chunk_, chunk_ + n);
+    left_ -= n;
+    taken_ += n;
+    return traits_type::to_int_type(byte_);
+  }
+
+ private:
+  char byte_;
+  std::size_t left_;
+  std::size_t taken_ = 0;
+  char chunk_[4096];
+};
+
+TEST(GridFileTest, ReadingStopsAfterTheCellsAreFull) {
+  EndlessBuffer buffer('2', std::size_t{1} << 40);  // a terabyte, never made
+  std::istream input(&buffer);
+  const LoadedCells loaded = ReadGridFile(input);
+  ASSERT_EQ(loaded.error, std::nullopt);
+  EXPECT_EQ(loaded.cells, Filled("2"));
+  EXPECT_LE(buffer.taken(), 8192u);
+}
+
+TEST(GridFileTest, NamesTheCellsThatWillNotLoadBack) {
+  struct Case {
+    int index;
+    std::string text;
+    bool will_not_load_back;
+  };
+  const std::vector<Case> cases = {
+      {3, "", true},    {3, "12", true},   {3, ",", true},  {3, "\r", true},       {3, "\n", true},
+      {0, " ", true},   {0, "\t", true},   {0, "\"", true}, {3, " ", false},       {3, "\"", false},
+      {3, "あ", false}, {0, "あい", true}, {139, "", true}, {3, "\xE3\x81", true},
+  };
+  for (const Case& c : cases) {
+    Cells cells = Filled("0");
+    cells[c.index] = c.text;
+    const std::vector<int> expected =
+        c.will_not_load_back ? std::vector<int>{c.index} : std::vector<int>{};
+    EXPECT_EQ(CellsThatWillNotLoadBack(cells), expected) << c.index << " \"" << c.text << '"';
+    if (!c.will_not_load_back) {
+      EXPECT_EQ(Read(GridFileText(cells)).cells, cells);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace gridcode
