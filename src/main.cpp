@@ -1,0 +1,12 @@
+// gridcode: fill a grid of 2-bit cells, get BASIC DATA lines.
+
+#include <QApplication>
+
+#include "window/form1.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  gridcode::Form1 window;
+  window.show();
+  return application.exec();
+}

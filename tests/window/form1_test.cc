@@ -1,0 +1,372 @@
+#include "window/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "fake_dialogs.h"
+
+// Lets test failures print texts readably.
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace gridcode {
+namespace {
+
+class Form1Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto dialogs = std::make_unique<FakeDialogs>();
+    dialogs_ = dialogs.get();
+    window_ = std::make_unique<Form1>(std::move(dialogs));
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  QLineEdit* Field(const QString& array, int index) const {
+    return window_->findChild<QLineEdit*>(QStringLiteral("%1_%2").arg(array).arg(index));
+  }
+  QLineEdit* Cell(int index) const { return Field(QStringLiteral("Text1"), index); }
+  QLineEdit* RowCode(int row) const { return Field(QStringLiteral("Text2"), row); }
+  QLineEdit* DataLine(int line) const { return Field(QStringLiteral("Text3"), line); }
+  QPushButton* Button(const char* name) const {
+    return window_->findChild<QPushButton*>(QLatin1String(name));
+  }
+
+  // Replaces the text of `field` by typing, as a user would.
+  static void Type(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+  }
+  void Click(const char* button) const { QTest::mouseClick(Button(button), Qt::LeftButton); }
+
+  QStringList AllTexts() const {
+    QStringList texts;
+    for (QLineEdit* field : window_->findChildren<QLineEdit*>()) texts << field->text();
+    return texts;
+  }
+  QString CellsJoined() const {
+    QString joined;
+    for (int i = 0; i < kCellCount; ++i) joined += Cell(i)->text();
+    return joined;
+  }
+
+  static QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+  }
+  static void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+
+  FakeDialogs* dialogs_ = nullptr;
+  std::unique_ptr<Form1> window_;
+};
+
+// --- Layout ---
+
+TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem) {
+  EXPECT_EQ(window_->windowTitle(), "Form1");
+  EXPECT_EQ(window_->size(), QSize(909, 619));  // 13635 x 9285 twips
+  const int column_left[] = {56, 88, 120, 152, 184, 216, 248, 288, 320, 352, 384, 416, 448, 480};
+  const int row_top[] = {48, 88, 128, 160, 192, 232, 272, 312, 344, 376};
+  for (int i = 0; i < kCellCount; ++i) {
+    EXPECT_EQ(Cell(i)->geometry(), QRect(column_left[i % 14], row_top[i / 14], 25, 25)) << i;
+  }
+  const int code_top[] = {48, 88, 120, 160, 192, 232, 272, 312, 344, 376};
+  for (int row = 0; row < kRows; ++row) {
+    EXPECT_EQ(RowCode(row)->geometry(), QRect(536, code_top[row], 217, 25)) << row;
+  }
+  EXPECT_EQ(DataLine(0)->geometry(), QRect(336, 448, 545, 25));
+  EXPECT_EQ(DataLine(1)->geometry(), QRect(336, 480, 545, 25));
+  struct ButtonCase {
+    const char* name;
+    const char* caption;
+    QRect geometry;
+  };
+  for (const ButtonCase& b : {ButtonCase{"Command1", "Command1", QRect(192, 480, 89, 36)},
+                              ButtonCase{"Save", "SAVE", QRect(520, 552, 121, 33)},
+                              ButtonCase{"LOAD", "LOAD", QRect(680, 552, 97, 33)}}) {
+    ASSERT_NE(Button(b.name), nullptr) << b.name;
+    EXPECT_EQ(Button(b.name)->text(), b.caption);
+    EXPECT_EQ(Button(b.name)->geometry(), b.geometry) << b.name;
+    EXPECT_TRUE(Button(b.name)->isVisible());
+  }
+  EXPECT_EQ(window_->findChildren<QLineEdit*>().size(), 152);
+}
+
+TEST_F(Form1Test, FontsAreTheJapaneseGothicOrAnInstalledStandIn) {
+  const QStringList wanted = Cell(0)->font().families();
+  ASSERT_FALSE(wanted.isEmpty());
+  EXPECT_EQ(wanted.first(), "ＭＳ Ｐゴシック");
+  EXPECT_TRUE(wanted.contains(QFontInfo(Cell(0)->font()).family()))
+      << "no Japanese font installed; showing "
+      << QFontInfo(Cell(0)->font()).family().toStdString();
+  for (QWidget* control :
+       {static_cast<QWidget*>(Cell(77)), static_cast<QWidget*>(RowCode(3)),
+        static_cast<QWidget*>(DataLine(1)), static_cast<QWidget*>(Button("LOAD"))}) {
+    EXPECT_DOUBLE_EQ(control->font().pointSizeF(), 14.25) << control->objectName().toStdString();
+    EXPECT_EQ(control->font().weight(), QFont::Normal);
+  }
+  EXPECT_DOUBLE_EQ(Button("Command1")->font().pointSizeF(), 9);
+}
+
+TEST_F(Form1Test, FieldsHaveSpokenNamesAndNoLimit) {
+  EXPECT_EQ(Cell(17)->accessibleName(), "Cell row 2, column 4");
+  EXPECT_EQ(RowCode(9)->accessibleName(), "Row code 10");
+  EXPECT_EQ(DataLine(0)->accessibleName(), "DATA line 1");
+  const QString long_text(100000, QLatin1Char('7'));
+  Cell(5)->setText(long_text);
+  EXPECT_EQ(Cell(5)->text(), long_text);
+}
+
+// --- Start-up and focus ---
+
+TEST_F(Form1Test, StartsWithZeroCellsAndEmptyCodes) {
+  for (int i = 0; i < kCellCount; ++i) EXPECT_EQ(Cell(i)->text(), "0") << i;
+  for (int row = 0; row < kRows; ++row) EXPECT_EQ(RowCode(row)->text(), "");
+  EXPECT_EQ(DataLine(0)->text(), "");
+  EXPECT_EQ(DataLine(1)->text(), "");
+}
+
+TEST_F(Form1Test, TabVisitsEveryControlInOrder) {
+  QStringList expected;
+  for (int i = 0; i < kCellCount; ++i) expected << QStringLiteral("Text1_%1").arg(i);
+  for (int row = 0; row < kRows; ++row) expected << QStringLiteral("Text2_%1").arg(row);
+  expected << "Command1"
+           << "Text3_0"
+           << "Text3_1"
+           << "Save"
+           << "LOAD"
+           << "Text1_0";
+  QStringList visited{QApplication::focusWidget()->objectName()};
+  for (int step = 1; step < expected.size(); ++step) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(visited, expected);
+}
+
+// --- Command1 ---
+
+TEST_F(Form1Test, TypicalRequest) {
+  Type(Cell(0), "3");
+  Type(Cell(1), "3");
+  Click("Command1");
+  EXPECT_EQ(RowCode(0)->text(), "F000000");
+  for (int row = 1; row < kRows; ++row) EXPECT_EQ(RowCode(row)->text(), "0000000");
+  EXPECT_EQ(DataLine(0)->text(), "DATA F000000,0000000,0000000,0000000,0000000");
+  EXPECT_EQ(DataLine(1)->text(), "DATA 0000000,0000000,0000000,0000000,0000000");
+  EXPECT_TRUE(dialogs_->failures.empty());
+}
+
+TEST_F(Form1Test, OnlyCommand1RecomputesAndItRepeatsExactly) {
+  Click("Command1");
+  Type(Cell(20), "2");
+  Type(RowCode(4), "typed");
+  EXPECT_EQ(RowCode(1)->text(), "0000000");  // typing recomputes nothing
+  EXPECT_EQ(RowCode(4)->text(), "typed");
+  Click("Command1");
+  const QStringList first = AllTexts();
+  EXPECT_EQ(RowCode(1)->text(), "0008000");
+  EXPECT_EQ(RowCode(4)->text(), "0000000");  // typed code replaced, never in a DATA line
+  Click("Command1");
+  EXPECT_EQ(AllTexts(), first);
+}
+
+TEST_F(Form1Test, OverflowIsReportedAndTheWindowGoesOn) {
+  for (int row = 0; row < kRows; ++row) RowCode(row)->setText("old");
+  DataLine(0)->setText("old 0");
+  DataLine(1)->setText("old 1");
+  Type(Cell(CellIndex(3, 2)), "99999999999");
+  Click("Command1");
+  ASSERT_EQ(dialogs_->failures.size(), 1u);
+  const QString message = dialogs_->failures[0].text;
+  EXPECT_TRUE(message.contains("Row 4")) << message.toStdString();
+  EXPECT_TRUE(message.contains("columns 3 and 4")) << message.toStdString();
+  EXPECT_TRUE(message.contains("99999999999")) << message.toStdString();
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(RowCode(row)->text(), "0000000");
+  for (int row = 3; row < kRows; ++row) EXPECT_EQ(RowCode(row)->text(), "old");
+  EXPECT_EQ(DataLine(0)->text(), "old 0");
+  EXPECT_EQ(DataLine(1)->text(), "old 1");
+  EXPECT_TRUE(window_->isVisible());
+
+  Type(Cell(CellIndex(3, 2)), "1");  // mended, the next run succeeds
+  Click("Command1");
+  EXPECT_EQ(dialogs_->failures.size(), 1u);
+  EXPECT_EQ(RowCode(3)->text(), "0400000");
+}
+
+TEST_F(Form1Test, OverflowMessageShortensAHugeText) {
+  Type(Cell(0), "");
+  Cell(0)->setText(QString(5000, QLatin1Char('9')));
+  Click("Command1");
+  ASSERT_EQ(dialogs_->failures.size(), 1u);
+  EXPECT_LT(dialogs_->failures[0].text.size(), 600);
+  EXPECT_TRUE(dialogs_->failures[0].text.contains("column 1"));
+}
+
+TEST_F(Form1Test, MarksCellsThatAreNotOneDigitUntilTheyAreMended) {
+  Type(Cell(30), "x");
+  Type(Cell(31), "12");
+  EXPECT_TRUE(Cell(30)->toolTip().isEmpty());  // typing alone marks nothing
+  Click("Command1");
+  EXPECT_TRUE(Cell(30)->toolTip().contains("reads as 0")) << Cell(30)->toolTip().toStdString();
+  EXPECT_TRUE(Cell(31)->toolTip().contains("reads as 12"));
+  EXPECT_NE(Cell(30)->palette().color(QPalette::Base), Cell(29)->palette().color(QPalette::Base));
+  EXPECT_TRUE(Cell(29)->toolTip().isEmpty());
+  Type(Cell(30), "1");
+  Click("Command1");
+  EXPECT_TRUE(Cell(30)->toolTip().isEmpty());
+  EXPECT_EQ(Cell(30)->palette().color(QPalette::Base), Cell(29)->palette().color(QPalette::Base));
+  EXPECT_FALSE(Cell(31)->toolTip().isEmpty());
+  EXPECT_EQ(Cell(30)->text(), "1");
+}
+
+// --- SAVE and LOAD ---
+
+class Form1FileTest : public Form1Test {
+ protected:
+  void SetUp() override {
+    Form1Test::SetUp();
+    ASSERT_TRUE(folder_.isValid());
+  }
+  QString Path(const QString& name) const { return folder_.filePath(name); }
+
+  QTemporaryDir folder_;
+};
+
+TEST_F(Form1FileTest, SaveWritesTheCellsThenLoadBringsThemBack) {
+  const QString path = Path("grid.dat");
+  Type(Cell(0), "3");
+  Cell(139)->setText("あ");  // typed through an input method
+  dialogs_->SetNextFileName(path);
+  Click("Save");
+  EXPECT_EQ(Contents(path), "3" + QByteArray(138, '0') + "\xE3\x81\x82\r\n");
+  EXPECT_TRUE(dialogs_->questions.empty());
+  const QString saved = CellsJoined();
+
+  for (int i = 0; i < kCellCount; ++i) Cell(i)->setText("1");
+  Click("Command1");
+  const QString codes = RowCode(0)->text() + DataLine(1)->text();
+  dialogs_->SetNextFileName(path);
+  Click("LOAD");
+  EXPECT_EQ(CellsJoined(), saved);
+  EXPECT_EQ(RowCode(0)->text() + DataLine(1)->text(), codes);  // not recomputed
+  EXPECT_EQ(dialogs_->file_dialogs, QStringList({"save", "open"}));
+  EXPECT_TRUE(dialogs_->failures.empty());
+}
+
+TEST_F(Form1FileTest, SaveJoinsTheCellsWhenPressed) {
+  const QString path = Path("grid.dat");
+  dialogs_->SetNextFileName(path);
+  Type(Cell(2), "2");
+  Click("Save");
+  EXPECT_EQ(Contents(path).left(4), "0020");
+}
+
+TEST_F(Form1FileTest, LoadShortLineEmptiesTheRestAndKeepsCodes) {
+  const QString path = Path("short.dat");
+  Write(path, "  0123,3333\r\n");
+  DataLine(0)->setText("kept");
+  dialogs_->SetNextFileName(path);
+  Click("LOAD");
+  EXPECT_EQ(CellsJoined(), "0123");
+  EXPECT_EQ(Cell(4)->text(), "");
+  EXPECT_EQ(DataLine(0)->text(), "kept");
+}
+
+TEST_F(Form1FileTest, CancelDoesNothing) {
+  const QString path = Path("grid.dat");
+  dialogs_->SetNextFileName(path);
+  Click("Save");
+  const QByteArray before = Contents(path);
+  Type(Cell(0), "2");
+  const QStringList texts = AllTexts();
+  dialogs_->SetNextFileName(QString());
+  Click("Save");
+  dialogs_->SetNextFileName(QString());
+  Click("LOAD");
+  EXPECT_EQ(Contents(path), before);
+  EXPECT_EQ(AllTexts(), texts);
+  EXPECT_TRUE(dialogs_->failures.empty());
+  EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(Form1FileTest, LoadFailuresLeaveTheGridAndSayWhy) {
+  Write(Path("empty.dat"), "");
+  QDir(folder_.path()).mkdir("folder.dat");
+  struct Case {
+    QString path;
+    QString reason;
+  };
+  const std::vector<Case> cases = {
+      {Path("missing.dat"), "cannot be opened"},
+      {Path("folder.dat"), "folder"},
+      {Path("empty.dat"), "empty"},
+  };
+  Type(Cell(9), "3");
+  const QStringList texts = AllTexts();
+  for (const Case& c : cases) {
+    dialogs_->failures.clear();
+    dialogs_->SetNextFileName(c.path);
+    Click("LOAD");
+    ASSERT_EQ(dialogs_->failures.size(), 1u) << c.path.toStdString();
+    const QString message = dialogs_->failures[0].text;
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(c.path))) << message.toStdString();
+    EXPECT_TRUE(message.contains(c.reason)) << message.toStdString();
+    EXPECT_EQ(AllTexts(), texts);
+  }
+  EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(Form1FileTest, FailedSaveKeepsTheOldFile) {
+  const QString path = Path("grid.dat");
+  Write(path, "old grid\r\n");
+  QDir(folder_.path()).mkdir("folder.dat");
+  for (const QString& target : {Path("folder.dat"), Path("no/such/folder/grid.dat")}) {
+    dialogs_->failures.clear();
+    dialogs_->SetNextFileName(target);
+    Click("Save");
+    ASSERT_EQ(dialogs_->failures.size(), 1u) << target.toStdString();
+    EXPECT_TRUE(dialogs_->failures[0].text.contains(QDir::toNativeSeparators(target)));
+  }
+  EXPECT_EQ(Contents(path), "old grid\r\n");
+  EXPECT_EQ(Cell(0)->text(), "0");
+}
+
+TEST_F(Form1FileTest, AsksBeforeSavingAGridThatWillNotLoadBack) {
+  const QString path = Path("grid.dat");
+  Type(Cell(16), "");
+  Type(Cell(20), "12");
+
+  dialogs_->SetNextAnswer(false);
+  dialogs_->SetNextFileName(path);
+  Click("Save");
+  ASSERT_EQ(dialogs_->questions.size(), 1u);
+  const QString question = dialogs_->questions[0].text;
+  EXPECT_TRUE(question.contains("row 2, column 3 is empty")) << question.toStdString();
+  EXPECT_TRUE(question.contains("row 2, column 7 holds “12”")) << question.toStdString();
+  EXPECT_FALSE(QFile::exists(path));
+  EXPECT_TRUE(dialogs_->file_dialogs.isEmpty());  // declined before choosing a file
+
+  dialogs_->SetNextAnswer(true);
+  Click("Save");
+  EXPECT_EQ(dialogs_->questions.size(), 2u);
+  EXPECT_EQ(Contents(path).size(), 140 - 1 + 1 + 2);
+}
+
+}  // namespace
+}  // namespace gridcode

@@ -1,0 +1,32 @@
+// Renders the window with a sample grid encoded, to the PNG file named by the
+// first argument. Run with QT_SCALE_FACTOR=2 for the high-density picture.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "fake_dialogs.h"
+#include "window/form1.h"
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) return 2;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  gridcode::Form1 window(std::make_unique<gridcode::FakeDialogs>());
+  // A small arrow, drawn with the four values.
+  const char* rows[] = {"00000330000000", "00003333000000", "00033223300000", "00332112330000",
+                        "03321001233000", "00000110000000", "00000110000000", "00000110000000",
+                        "00000220000000", "00000330000000"};
+  for (int row = 0; row < 10; ++row) {
+    for (int column = 0; column < 14; ++column) {
+      window.findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(row * 14 + column))
+          ->setText(QString(QChar::fromLatin1(rows[row][column])));
+    }
+  }
+  window.findChild<QLineEdit*>(QStringLiteral("Text1_131"))->setText(QStringLiteral("x"));
+  window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  window.show();
+  application.processEvents();
+  return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
