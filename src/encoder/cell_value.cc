@@ -132,9 +132,26 @@ std::optional<double> ReadDecimal(std::string_view text) {
   return negative ? -value : value;
 }
 
+// Reads `text` if it is just an optional sign and up to 15 digits, which a
+// double holds exactly; returns nullopt for any other text.
+std::optional<double> ReadShortInteger(std::string_view text) {
+  constexpr std::size_t kExactDigits = 15;
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  if (text.empty() || text.size() > kExactDigits) return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : text) {
+    if (!IsDigit(c)) return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return static_cast<double>(negative ? -value : value);
+}
+
 }  // namespace
 
 std::optional<double> CellValue(std::string_view text) {
+  // The usual cell, one digit, needs none of the general reading below.
+  if (const std::optional<double> value = ReadShortInteger(text)) return value;
   std::string kept;
   kept.reserve(text.size());
   for (char c : text) {

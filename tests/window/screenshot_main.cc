@@ -14,17 +14,17 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   gridcode::Form1 window(std::make_unique<gridcode::FakeDialogs>());
-  // A small arrow, drawn with the four values.
-  const char* rows[] = {"00000330000000", "00003333000000", "00033223300000", "00332112330000",
-                        "03321001233000", "00000110000000", "00000110000000", "00000110000000",
-                        "00000220000000", "00000330000000"};
+  // A heart drawn with the four values.
+  const char* rows[] = {"00000000000000", "00110000001100", "01221100112210", "12332211223321",
+                        "12333322333321", "01233333333210", "00123333332100", "00012333321000",
+                        "00001233210000", "00000122100000"};
   for (int row = 0; row < 10; ++row) {
     for (int column = 0; column < 14; ++column) {
       window.findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(row * 14 + column))
           ->setText(QString(QChar::fromLatin1(rows[row][column])));
     }
   }
-  window.findChild<QLineEdit*>(QStringLiteral("Text1_131"))->setText(QStringLiteral("x"));
+  window.findChild<QLineEdit*>(QStringLiteral("Text1_13"))->setText(QStringLiteral("x"));
   window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
   window.show();
   application.processEvents();
