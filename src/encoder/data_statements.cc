@@ -79,6 +79,8 @@ DecodedGrid DecodeDataStatements(std::string_view text) {
     end_position = {line, 1};
   }
 
+  // A line may hold more items than the grid needs; those are not read.
+  if (items.size() > kRows) items.resize(kRows);
   DecodedGrid decoded;
   for (std::size_t row = 0; row < items.size(); ++row) {
     const Item& item = items[row];

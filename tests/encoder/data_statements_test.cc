@@ -35,6 +35,18 @@ TEST(DecodeDataStatementsTest, ReadsAListing) {
   EXPECT_EQ(Joined(decoded.cells).substr(126), "00000000000033");
 }
 
+TEST(DecodeDataStatementsTest, ItemsPastTheTenthAreNotRead) {
+  std::string line = "DATA 0000001";
+  for (int i = 0; i < 11; ++i) line += ",FFFFFFF";
+  line += ",not a code";
+  const DecodedGrid decoded = DecodeDataStatements(line);
+  ASSERT_FALSE(decoded.error.has_value());
+  EXPECT_EQ(Joined(decoded.cells).substr(0, 28),
+            "00000000000001"
+            "33333333333333");
+  EXPECT_EQ(decoded.cells[139], "3");
+}
+
 TEST(DecodeDataStatementsTest, ErrorsNameTheirPlace) {
   struct Case {
     std::string text;
