@@ -3,9 +3,12 @@
 #include <QApplication>
 
 #include "window/form1.h"
+#include "window/translations.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  QApplication::setDesktopFileName(QStringLiteral("dev.gridcode.Gridcode"));
+  gridcode::InstallTranslations(application);
   gridcode::Form1 window;
   window.show();
   return application.exec();

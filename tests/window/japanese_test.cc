@@ -1,0 +1,51 @@
+// Runs under a Japanese locale (LANG=ja_JP.UTF-8, set by the test registration):
+// messages come out in Japanese, the window's fixed texts stay as they are.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+#include "fake_dialogs.h"
+#include "window/file_filter.h"
+#include "window/form1.h"
+#include "window/translations.h"
+
+namespace gridcode {
+namespace {
+
+TEST(JapaneseTest, MessagesAreJapaneseAndFixedTextsAreNot) {
+  ASSERT_EQ(QLocale().language(), QLocale::Japanese) << "run with LANG=ja_JP.UTF-8";
+  auto dialogs = std::make_unique<FakeDialogs>();
+  FakeDialogs& answers = *dialogs;
+  Form1 window(std::move(dialogs));
+
+  answers.SetNextFileName(QStringLiteral("/nonexistent/grid.dat"));
+  window.findChild<QPushButton*>(QStringLiteral("LOAD"))->click();
+  ASSERT_EQ(answers.failures.size(), 1u);
+  EXPECT_EQ(answers.failures[0].title, QStringLiteral("読み込めません"));
+  EXPECT_TRUE(answers.failures[0].text.contains(QStringLiteral("グリッドを読み込めませんでした")))
+      << answers.failures[0].text.toStdString();
+  EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("Text1_15"))->accessibleName(),
+            QStringLiteral("2 行 2 列のセル"));
+
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Form1"));
+  EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), "Command1");
+  EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Save"))->text(), "SAVE");
+  EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("LOAD"))->text(), "LOAD");
+  EXPECT_EQ(kDialogTitle, QStringLiteral("データの保存"));
+  EXPECT_EQ(NameFilters(kDialogFilter).first(), QStringLiteral("データ ファイル (*.dat)"));
+}
+
+}  // namespace
+}  // namespace gridcode
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  gridcode::InstallTranslations(application);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
