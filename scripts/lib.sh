@@ -2,7 +2,8 @@
 # Sourced, not run.
 
 # The packages that building, running and testing gridcode need.
-GRIDCODE_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+GRIDCODE_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  libgl-dev libgtest-dev libgmock-dev
   fonts-ipafont-gothic)
 
 # ensure_packages NAME...: installs those of the packages that are missing, with
