@@ -48,7 +48,7 @@ std::string InputName(const Options& options) {
 }
 
 std::string Describe(const FileError& error) {
-  const std::string system = error.system_error != 0 ? std::strerror(error.system_error) : "";
+  std::string system = error.system_error != 0 ? std::strerror(error.system_error) : "";
   switch (error.kind) {
     case FileError::Kind::kCannotOpen:
       return "cannot be opened: " + system;

@@ -72,9 +72,8 @@ std::optional<FileError> WriteFileAtomically(const std::filesystem::path& path,
   const int fd = CreateTemporaryBeside(target, temporary);
   if (fd < 0) return SystemError(FileError::Kind::kCannotOpen);
   int failure = 0;
-  if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0) {
-    failure = errno;
-  } else if (!WriteAll(fd, contents) || ::fsync(fd) != 0) {
+  if ((exists && ::fchmod(fd, existing.st_mode & 07777) != 0) || !WriteAll(fd, contents) ||
+      ::fsync(fd) != 0) {
     failure = errno;
   }
   if (::close(fd) != 0 && failure == 0) failure = errno;

@@ -8,7 +8,7 @@ namespace {
 constexpr int kMaxCharacterBytes = 4;
 // Enough bytes for 140 characters of up to four bytes each; the field is not
 // read past this.
-constexpr std::size_t kFieldByteLimit = kCellCount * kMaxCharacterBytes;
+constexpr std::size_t kFieldByteLimit = std::size_t{kCellCount} * kMaxCharacterBytes;
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
 bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }

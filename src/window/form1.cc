@@ -80,7 +80,7 @@ QString Quoted(const std::string& text) {
 
 // Returns `path` as the file system spells it.
 std::filesystem::path FileSystemPath(const QString& path) {
-  return std::filesystem::path(QFile::encodeName(path).toStdString());
+  return {QFile::encodeName(path).toStdString()};
 }
 
 bool IsTwoBitDigit(const std::string& text) {
@@ -277,7 +277,7 @@ void Form1::LoadGrid() {
 }
 
 QString Form1::FileErrorReason(const FileError& error) const {
-  const QString system_reason = QString::fromLocal8Bit(std::strerror(error.system_error));
+  QString system_reason = QString::fromLocal8Bit(std::strerror(error.system_error));
   switch (error.kind) {
     case FileError::Kind::kCannotOpen:
       return tr("the file cannot be opened (%1)").arg(system_reason);
