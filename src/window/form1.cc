@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <charconv>
 #include <cstring>
+#include <filesystem>
+#include <limits>
 
 #include "encoder/cell_value.h"
 #include "encoder/data_lines.h"

@@ -269,14 +269,6 @@ TEST_F(Form1FileTest, SaveWritesTheCellsThenLoadBringsThemBack) {
   EXPECT_TRUE(dialogs_->failures.empty());
 }
 
-TEST_F(Form1FileTest, SaveJoinsTheCellsWhenPressed) {
-  const QString path = Path("grid.dat");
-  dialogs_->SetNextFileName(path);
-  Type(Cell(2), "2");
-  Click("Save");
-  EXPECT_EQ(Contents(path).left(4), "0020");
-}
-
 TEST_F(Form1FileTest, LoadShortLineEmptiesTheRestAndKeepsCodes) {
   const QString path = Path("short.dat");
   Write(path, "  0123,3333\r\n");
