@@ -24,17 +24,22 @@ ensure_packages() {
 }
 
 # build_preset NAME [CMAKE_ARGS...]: configures (when not yet configured, or in
-# CI, where warnings are errors) and builds that preset.
+# CI, where warnings are errors) and builds that preset. Quiet unless it fails.
 build_preset() {
-  local preset=$1 binary_dir
+  local preset=$1 binary_dir log
   shift
   binary_dir=$(preset_binary_dir "$preset")
-  if [[ ${CI:-} == true ]]; then
-    cmake --preset "$preset" -DGRIDCODE_WERROR=ON "$@" >/dev/null
-  elif [[ ! -f $binary_dir/CMakeCache.txt ]]; then
-    cmake --preset "$preset" "$@" >/dev/null
+  log=$(mktemp)
+  echo "Building the $preset preset..."
+  if { [[ ${CI:-} == true ]] && ! cmake --preset "$preset" -DGRIDCODE_WERROR=ON "$@" >"$log" 2>&1; } ||
+    { [[ ! -f $binary_dir/CMakeCache.txt ]] && ! cmake --preset "$preset" "$@" >"$log" 2>&1; } ||
+    ! cmake --build --preset "$preset" >>"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    echo "Building the $preset preset failed." >&2
+    return 1
   fi
-  cmake --build --preset "$preset"
+  rm -f "$log"
 }
 
 preset_binary_dir() {

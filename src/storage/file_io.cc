@@ -32,9 +32,11 @@ bool WriteAll(int fd, std::string_view contents) {
 int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temporary) {
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = target.filename().string();
+    name.insert(name.begin(), '.');
+    name.append(".").append(std::to_string(random() % 1000000)).append(".tmp");
     temporary = target;
-    temporary.replace_filename("." + target.filename().string() + "." +
-                               std::to_string(random() % 1000000) + ".tmp");
+    temporary.replace_filename(name);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
