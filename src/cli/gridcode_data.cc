@@ -56,8 +56,6 @@ std::string Describe(const FileError& error) {
       return "is a folder, not a file";
     case FileError::Kind::kNothingToRead:
       return "is empty and holds no grid";
-    case FileError::Kind::kCannotRead:
-      return "cannot be read: " + system;
     case FileError::Kind::kCannotWrite:
       return "cannot be written: " + system;
   }

@@ -12,7 +12,11 @@
 namespace gridcode {
 namespace {
 
-std::optional<FileError> SystemError(FileError::Kind kind) { return FileError{kind, errno}; }
+// Returns a failure of `kind` with the system's reason, or a general I/O error
+// where the system gave none.
+std::optional<FileError> SystemError(FileError::Kind kind) {
+  return FileError{kind, errno != 0 ? errno : EIO};
+}
 
 // Writes all of `contents` to `fd`, retrying partial writes.
 bool WriteAll(int fd, std::string_view contents) {
@@ -69,6 +73,10 @@ std::optional<FileError> WriteFileAtomically(const std::filesystem::path& path,
   const bool exists = ::stat(target.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) return FileError{FileError::Kind::kIsDirectory, EISDIR};
   if (!exists && errno != ENOENT) return SystemError(FileError::Kind::kCannotOpen);
+  // A file the user may not write is not replaced, even though its folder allows it.
+  if (exists && ::access(target.c_str(), W_OK) != 0) {
+    return SystemError(FileError::Kind::kCannotOpen);
+  }
 
   std::filesystem::path temporary;
   const int fd = CreateTemporaryBeside(target, temporary);

@@ -17,8 +17,9 @@ LoadedCells LoadGridFile(const std::filesystem::path& path);
 
 // Replaces the file at `path` with `contents`, or leaves it as it was: the
 // bytes go to a new file in the same folder, are synced to disk, and that file
-// is then renamed over `path`. A symbolic link is followed, not replaced, and
-// an existing file keeps its permissions.
+// is then renamed over `path`. A symbolic link is followed, not replaced, an
+// existing file keeps its permissions, and one the user may not write is left
+// alone.
 std::optional<FileError> WriteFileAtomically(const std::filesystem::path& path,
                                              std::string_view contents);
 

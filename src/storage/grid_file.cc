@@ -87,13 +87,7 @@ Cells SplitCells(std::string_view field) {
 }
 
 LoadedCells ReadGridFile(std::istream& input) {
-  std::optional<std::string> field;
-  try {
-    field = ReadFirstField(input);
-  } catch (const std::ios_base::failure&) {
-    return {{}, FileError{FileError::Kind::kCannotRead}};
-  }
-  if (input.bad()) return {{}, FileError{FileError::Kind::kCannotRead}};
+  const std::optional<std::string> field = ReadFirstField(input);
   if (!field) return {{}, FileError{FileError::Kind::kNothingToRead}};
   return {SplitCells(*field), std::nullopt};
 }

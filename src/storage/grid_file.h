@@ -40,7 +40,6 @@ struct FileError {
     kCannotOpen,     // the file does not exist, or may not be opened
     kIsDirectory,    // the path names a folder
     kNothingToRead,  // the file holds no field
-    kCannotRead,     // reading failed part way
     kCannotWrite,    // writing, syncing or replacing the file failed
   };
   Kind kind;

@@ -287,8 +287,6 @@ QString Form1::FileErrorReason(const FileError& error) const {
       return tr("it is a folder, not a file");
     case FileError::Kind::kNothingToRead:
       return tr("the file is empty and holds no grid");
-    case FileError::Kind::kCannotRead:
-      return tr("reading the file failed (%1)").arg(system_reason);
     case FileError::Kind::kCannotWrite:
       return tr("writing the file failed (%1)").arg(system_reason);
   }

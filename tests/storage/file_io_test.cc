@@ -85,7 +85,10 @@ TEST_F(FileIoTest, FailedSavesLeaveTheOldFileAsItWas) {
             FileError::Kind::kCannotOpen);
   EXPECT_EQ(WriteFileAtomically("", "new")->kind, FileError::Kind::kCannotOpen);
 
-  if (::geteuid() != 0) {  // root writes into read-only folders regardless
+  if (::geteuid() != 0) {  // root writes regardless of permissions
+    ::chmod(path.c_str(), 0444);
+    EXPECT_EQ(WriteFileAtomically(path, "new")->system_error, EACCES);
+    ::chmod(path.c_str(), 0644);
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
     const std::optional<FileError> error = WriteFileAtomically(path, "new");
     ASSERT_TRUE(error.has_value());

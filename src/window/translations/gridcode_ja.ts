@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
     <name>gridcode::Form1</name>
@@ -85,10 +86,6 @@ The grid is unchanged.</source>
     <message>
         <source>the file is empty and holds no grid</source>
         <translation>ファイルが空で、グリッドがありません</translation>
-    </message>
-    <message>
-        <source>reading the file failed (%1)</source>
-        <translation>ファイルの読み取りに失敗しました (%1)</translation>
     </message>
     <message>
         <source>writing the file failed (%1)</source>
