@@ -26,20 +26,25 @@ ensure_packages() {
 # build_preset NAME [CMAKE_ARGS...]: configures (when not yet configured, or in
 # CI, where warnings are errors) and builds that preset. Quiet unless it fails.
 build_preset() {
-  local preset=$1 binary_dir log
+  local preset=$1 configure=false log
   shift
-  binary_dir=$(preset_binary_dir "$preset")
-  log=$(mktemp)
-  echo "Building the $preset preset..."
-  if { [[ ${CI:-} == true ]] && ! cmake --preset "$preset" -DGRIDCODE_WERROR=ON "$@" >"$log" 2>&1; } ||
-    { [[ ! -f $binary_dir/CMakeCache.txt ]] && ! cmake --preset "$preset" "$@" >"$log" 2>&1; } ||
-    ! cmake --build --preset "$preset" >>"$log" 2>&1; then
-    cat "$log" >&2
-    rm -f "$log"
-    echo "Building the $preset preset failed." >&2
-    return 1
+  if [[ ${CI:-} == true ]]; then
+    configure=true
+    set -- -DGRIDCODE_WERROR=ON "$@"
+  elif [[ ! -f $(preset_binary_dir "$preset")/CMakeCache.txt ]]; then
+    configure=true
   fi
+  echo "Building the $preset preset..."
+  log=$(mktemp)
+  if { ! $configure || cmake --preset "$preset" "$@"; } >"$log" 2>&1 &&
+    cmake --build --preset "$preset" >>"$log" 2>&1; then
+    rm -f "$log"
+    return 0
+  fi
+  cat "$log" >&2
   rm -f "$log"
+  echo "Building the $preset preset failed." >&2
+  return 1
 }
 
 preset_binary_dir() {

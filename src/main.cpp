@@ -7,7 +7,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  QApplication::setDesktopFileName(QStringLiteral("dev.gridcode.Gridcode"));
+  QApplication::setDesktopFileName(QStringLiteral(GRIDCODE_APP_ID));
   gridcode::InstallTranslations(application);
   gridcode::Form1 window;
   window.show();

@@ -7,7 +7,6 @@
 #include <optional>
 #include <sstream>
 
-#include "encoder/cell_value.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
 #include "storage/file_io.h"
@@ -147,15 +146,9 @@ int Decode(const Options& options, std::istream& in, std::ostream& out, std::ost
   if (options.input == kStandardInput) {
     text.assign(std::istreambuf_iterator<char>(in), {});
   } else {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(options.input, ignored)) {
-      err << kProgram << ": " << options.input << ": is a folder, not a file\n";
-      return kExitBadInput;
-    }
-    std::ifstream file(options.input, std::ios::binary);
-    if (!file) {
-      err << kProgram << ": " << options.input << ": cannot be opened: " << std::strerror(errno)
-          << '\n';
+    std::ifstream file;
+    if (const std::optional<FileError> error = OpenForReading(options.input, file)) {
+      err << kProgram << ": " << options.input << ": " << Describe(*error) << '\n';
       return kExitBadInput;
     }
     text.assign(std::istreambuf_iterator<char>(file), {});

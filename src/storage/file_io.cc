@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
 #include <random>
 #include <string>
 
@@ -49,14 +48,20 @@ int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::
 
 }  // namespace
 
-LoadedCells LoadGridFile(const std::filesystem::path& path) {
+std::optional<FileError> OpenForReading(const std::filesystem::path& path, std::ifstream& input) {
   std::error_code ignored;
   if (std::filesystem::is_directory(path, ignored)) {
-    return {{}, FileError{FileError::Kind::kIsDirectory, EISDIR}};
+    return FileError{FileError::Kind::kIsDirectory, EISDIR};
   }
   errno = 0;
-  std::ifstream input(path, std::ios::binary);
-  if (!input.is_open()) return {{}, SystemError(FileError::Kind::kCannotOpen)};
+  input.open(path, std::ios::binary);
+  if (!input.is_open()) return SystemError(FileError::Kind::kCannotOpen);
+  return std::nullopt;
+}
+
+LoadedCells LoadGridFile(const std::filesystem::path& path) {
+  std::ifstream input;
+  if (std::optional<FileError> error = OpenForReading(path, input)) return {{}, error};
   return ReadGridFile(input);
 }
 

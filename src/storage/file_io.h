@@ -5,12 +5,17 @@
 #define GRIDCODE_STORAGE_FILE_IO_H_
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string_view>
 
 #include "storage/grid_file.h"
 
 namespace gridcode {
+
+// Opens the file at `path` into `input` for reading bytes, or says why it
+// cannot: a folder, or a file that does not exist or may not be read.
+std::optional<FileError> OpenForReading(const std::filesystem::path& path, std::ifstream& input);
 
 // Reads the cells of the grid file at `path`. The file is closed on return.
 LoadedCells LoadGridFile(const std::filesystem::path& path);
