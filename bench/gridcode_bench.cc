@@ -56,7 +56,8 @@ void BM_LoadGridFile(benchmark::State& state, const char* variable) {
     return;
   }
   for (auto _ : state) {
-    gridcode::LoadedCells loaded = gridcode::LoadGridFile(path);
+    gridcode::LoadedCells loaded =
+        gridcode::LoadGridFile(path, gridcode::Readable::kRegularFilesOnly);
     if (loaded.error) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(loaded);
   }

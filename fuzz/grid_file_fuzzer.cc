@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "storage/file_io.h"
 #include "storage/grid_file.h"
 
 namespace {

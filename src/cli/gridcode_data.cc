@@ -1,15 +1,16 @@
 #include "cli/gridcode_data.h"
 
+#include <cassert>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
-#include <sstream>
 
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
+#include "grid/message_text.h"
 #include "storage/file_io.h"
+#include "storage/grid_file.h"
 
 #ifndef GRIDCODE_VERSION
 #define GRIDCODE_VERSION "unknown"
@@ -30,7 +31,7 @@ constexpr std::string_view kUsage =
     "        lines that Command1 shows; with --rows, the ten row codes instead.\n"
     "decode  reads DATA statements (gridcode's two lines, or a BASIC listing with\n"
     "        line numbers), takes the first ten row codes and writes the grid\n"
-    "        file: to standard output, or with -o atomically to OUT.dat.\n"
+    "        file: to standard output, or with -o to OUT.dat.\n"
     "\n"
     "FILE defaults to standard input. Exit status: 0 success, 1 bad input, 2 bad usage.\n";
 
@@ -46,46 +47,29 @@ std::string InputName(const Options& options) {
   return options.input == kStandardInput ? "<stdin>" : options.input;
 }
 
-std::string Describe(const FileError& error) {
-  std::string system = error.system_error != 0 ? std::strerror(error.system_error) : "";
+}  // namespace
+
+std::string DescribeFileError(const FileError& error) {
+  const std::string system = error.system_error != 0 ? std::strerror(error.system_error) : "";
   switch (error.kind) {
-    case FileError::Kind::kCannotOpen:
-      return "cannot be opened: " + system;
+    case FileError::Kind::kCannotRead:
+      return "cannot be read: " + system;
+    case FileError::Kind::kCannotWrite:
+      return "cannot be written: " + system +
+             (error.file_changed ? " (the file may now be incomplete)" : " (no file was changed)");
     case FileError::Kind::kIsDirectory:
       return "is a folder, not a file";
+    case FileError::Kind::kNotRegularFile:
+      return "is not a regular file";
     case FileError::Kind::kNothingToRead:
       return "is empty and holds no grid";
-    case FileError::Kind::kCannotWrite:
-      return "cannot be written: " + system;
   }
   return system;
 }
 
-// Returns `text` for a message, cut short if long.
-std::string Quoted(const std::string& text) {
-  constexpr std::size_t kLimit = 40;
-  return "\"" + (text.size() > kLimit ? text.substr(0, kLimit) + "..." : text) + "\"";
-}
+std::string QuotedText(std::string_view text) { return "\"" + ShortenedText(text) + "\""; }
 
-std::string DescribeOverflow(const Overflow& overflow, const Cells& cells) {
-  std::ostringstream message;
-  const int row = overflow.row + 1, column = overflow.column + 1;
-  const std::string& text = cells[overflow.cell_index()];
-  message << "overflow in row " << row << ", column " << column << ": ";
-  switch (overflow.cause) {
-    case Overflow::Cause::kCellBeyondDoubleRange:
-      message << Quoted(text) << " is a number too large to encode";
-      break;
-    case Overflow::Cause::kProductBeyondDoubleRange:
-      message << "four times " << Quoted(text) << " is too large to encode";
-      break;
-    case Overflow::Cause::kPairBeyond32Bits:
-      message << "the pair " << Quoted(text) << ", " << Quoted(cells[overflow.cell_index() + 1])
-              << " has the value " << overflow.pair_value << ", outside -2147483648 to 2147483647";
-      break;
-  }
-  return message.str();
-}
+namespace {
 
 // Parses the command line; returns a usage error message, or nullopt.
 std::optional<std::string> Parse(const std::vector<std::string>& arguments, Options& options) {
@@ -116,23 +100,20 @@ std::optional<std::string> Parse(const std::vector<std::string>& arguments, Opti
 }
 
 int Encode(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-  LoadedCells loaded;
-  if (options.input == kStandardInput) {
-    loaded = ReadGridFile(in);
-  } else {
-    loaded = LoadGridFile(options.input);
-  }
+  const LoadedCells loaded = options.input == kStandardInput
+                                 ? ReadGridFile(in)
+                                 : LoadGridFile(options.input, Readable::kAnything);
   if (loaded.error) {
-    err << kProgram << ": " << InputName(options) << ": " << Describe(*loaded.error) << '\n';
+    err << kProgram << ": " << InputName(options) << ": " << DescribeFileError(*loaded.error)
+        << '\n';
     return kExitBadInput;
   }
   GridDocument document;
   document.Text1 = loaded.cells;
-  if (const std::optional<Overflow> overflow = BuildDataLines(document)) {
-    err << kProgram << ": " << InputName(options) << ": "
-        << DescribeOverflow(*overflow, document.Text1) << '\n';
-    return kExitBadInput;
-  }
+  // A grid file gives each cell one character, which reads as at most 9, so a
+  // pair is at most 4 x 9 + 9 = 45 and never overflows.
+  [[maybe_unused]] const bool encoded = !BuildDataLines(document).has_value();
+  assert(encoded);
   if (options.rows) {
     for (const std::string& code : document.Text2) out << code << '\n';
   } else {
@@ -146,19 +127,23 @@ int Decode(const Options& options, std::istream& in, std::ostream& out, std::ost
   if (options.input == kStandardInput) {
     text.assign(std::istreambuf_iterator<char>(in), {});
   } else {
-    std::ifstream file;
-    if (const std::optional<FileError> error = OpenForReading(options.input, file)) {
-      err << kProgram << ": " << options.input << ": " << Describe(*error) << '\n';
+    InputFile file;
+    if (const std::optional<FileError> error = file.Open(options.input, Readable::kAnything)) {
+      err << kProgram << ": " << options.input << ": " << DescribeFileError(*error) << '\n';
       return kExitBadInput;
     }
-    text.assign(std::istreambuf_iterator<char>(file), {});
+    text.assign(std::istreambuf_iterator<char>(file.stream()), {});
+    if (const std::optional<FileError> error = file.read_error()) {
+      err << kProgram << ": " << options.input << ": " << DescribeFileError(*error) << '\n';
+      return kExitBadInput;
+    }
   }
   const DecodedGrid decoded = DecodeDataStatements(text);
   if (decoded.error) {
     const DecodeError& error = *decoded.error;
     err << InputName(options) << ':' << error.position.line << ':' << error.position.column << ": ";
     if (error.kind == DecodeError::Kind::kNotARowCode) {
-      err << "row code " << Quoted(error.text) << " is not seven hexadecimal digits\n";
+      err << "row code " << QuotedText(error.text) << " is not seven hexadecimal digits\n";
     } else {
       err << "the DATA statements end after " << error.count << " of the " << kRows
           << " row codes a grid needs\n";
@@ -170,8 +155,8 @@ int Decode(const Options& options, std::istream& in, std::ostream& out, std::ost
     out << contents;
     return kExitSuccess;
   }
-  if (const std::optional<FileError> error = WriteFileAtomically(*options.output, contents)) {
-    err << kProgram << ": " << *options.output << ": " << Describe(*error) << '\n';
+  if (const std::optional<FileError> error = SaveFile(*options.output, contents)) {
+    err << kProgram << ": " << *options.output << ": " << DescribeFileError(*error) << '\n';
     return kExitBadInput;
   }
   return kExitSuccess;

@@ -11,7 +11,10 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "storage/file_io.h"
 
 namespace gridcode {
 
@@ -21,6 +24,12 @@ inline constexpr int kExitUsage = 2;
 
 // Runs the command line `arguments` (without the program name), reading "-"
 // or a missing FILE from `in`; returns the exit status.
+// Returns what the converter says of a file failure, after "FILE: ".
+std::string DescribeFileError(const FileError& error);
+
+// Returns `text` in double quotes for a message, cut short if long.
+std::string QuotedText(std::string_view text);
+
 int RunGridcodeData(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                     std::ostream& err);
 

@@ -3,7 +3,7 @@
 // The text may be the two lines that Command1 makes, or a BASIC listing in
 // which DATA statements stand after line numbers ("100 DATA F000000,..."), in
 // upper or lower case, among other statements. The first ten items of the DATA
-// statements, in order, are the row codes of rows 1 to 10; each must be
+// statements, in order, are the row codes of rows 0 to 9; each must be
 // exactly seven hexadecimal digits, and each digit d gives the two cells
 // d div 4 and d mod 4. Items after the tenth are not read.
 

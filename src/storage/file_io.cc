@@ -2,30 +2,44 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <random>
 #include <string>
 
+#include "storage/grid_file.h"
+
 namespace gridcode {
 namespace {
 
+using Kind = FileError::Kind;
+
 // Returns a failure of `kind` with the system's reason, or a general I/O error
 // where the system gave none.
-std::optional<FileError> SystemError(FileError::Kind kind) {
-  return FileError{kind, errno != 0 ? errno : EIO};
+FileError SystemError(Kind kind, bool file_changed = false) {
+  return FileError{kind, errno != 0 ? errno : EIO, file_changed};
 }
 
-// Writes all of `contents` to `fd`, retrying partial writes.
-bool WriteAll(int fd, std::string_view contents) {
-  while (!contents.empty()) {
-    const ssize_t written = ::write(fd, contents.data(), contents.size());
-    if (written < 0) {
+// Returns why a file of `status` may not be read or written as a grid file, or
+// nullopt if it may.
+std::optional<FileError> Refusal(const struct stat& status, bool regular_only) {
+  if (S_ISDIR(status.st_mode)) return FileError{Kind::kIsDirectory, EISDIR};
+  if (regular_only && !S_ISREG(status.st_mode)) return FileError{Kind::kNotRegularFile};
+  return std::nullopt;
+}
+
+// Writes all of `contents` to `fd`, retrying partial writes; counts the bytes
+// written in `written`.
+bool WriteAll(int fd, std::string_view contents, std::size_t& written) {
+  while (written < contents.size()) {
+    const ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
+    if (n < 0) {
       if (errno == EINTR) continue;
       return false;
     }
-    contents.remove_prefix(static_cast<std::size_t>(written));
+    written += static_cast<std::size_t>(n);
   }
   return true;
 }
@@ -46,66 +60,211 @@ int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::
   return -1;
 }
 
-}  // namespace
-
-std::optional<FileError> OpenForReading(const std::filesystem::path& path, std::ifstream& input) {
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) {
-    return FileError{FileError::Kind::kIsDirectory, EISDIR};
-  }
-  errno = 0;
-  input.open(path, std::ios::binary);
-  if (!input.is_open()) return SystemError(FileError::Kind::kCannotOpen);
-  return std::nullopt;
+bool HasExtendedAttributes(const std::filesystem::path& path) {
+  const ssize_t size = ::listxattr(path.c_str(), nullptr, 0);
+  return size > 0 || (size < 0 && errno != ENOTSUP);
 }
 
-LoadedCells LoadGridFile(const std::filesystem::path& path) {
-  std::ifstream input;
-  if (std::optional<FileError> error = OpenForReading(path, input)) return {{}, error};
-  return ReadGridFile(input);
+// Makes the folder entry of a renamed file durable; a failure here no longer
+// risks the data.
+void SyncFolderOf(const std::filesystem::path& target) {
+  const std::filesystem::path folder =
+      target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
 }
 
-std::optional<FileError> WriteFileAtomically(const std::filesystem::path& path,
-                                             std::string_view contents) {
-  if (path.empty()) return FileError{FileError::Kind::kCannotOpen, ENOENT};
-  std::error_code error;
-  std::filesystem::path target = path;
-  if (std::filesystem::is_symlink(path, error)) {
-    target = std::filesystem::weakly_canonical(path, error);
-    if (error) return FileError{FileError::Kind::kCannotOpen, error.value()};
-  }
-  struct stat existing {};
-  const bool exists = ::stat(target.c_str(), &existing) == 0;
-  if (exists && S_ISDIR(existing.st_mode)) return FileError{FileError::Kind::kIsDirectory, EISDIR};
-  if (!exists && errno != ENOENT) return SystemError(FileError::Kind::kCannotOpen);
-  // A file the user may not write is not replaced, even though its folder allows it.
-  if (exists && ::access(target.c_str(), W_OK) != 0) {
-    return SystemError(FileError::Kind::kCannotOpen);
-  }
+// The outcome of saving through a new file: done, failed with the old file
+// intact, or not possible without changing what the old file is.
+struct RenameOutcome {
+  std::optional<FileError> error;
+  bool fall_back = false;
+};
 
+// Writes `contents` to a new file beside `target` and renames it over it. For
+// an `existing` file, the new one first takes its owner, group and mode.
+RenameOutcome SaveByRename(const std::filesystem::path& target, std::string_view contents,
+                           const struct stat* existing) {
   std::filesystem::path temporary;
   const int fd = CreateTemporaryBeside(target, temporary);
-  if (fd < 0) return SystemError(FileError::Kind::kCannotOpen);
-  int failure = 0;
-  if ((exists && ::fchmod(fd, existing.st_mode & 07777) != 0) || !WriteAll(fd, contents) ||
-      ::fsync(fd) != 0) {
-    failure = errno;
+  if (fd < 0) {
+    if (existing != nullptr) return {std::nullopt, true};  // a folder that may not be written
+    return {SystemError(Kind::kCannotWrite)};
   }
+  if (existing != nullptr && (::fchown(fd, existing->st_uid, existing->st_gid) != 0 ||
+                              ::fchmod(fd, existing->st_mode & 07777) != 0)) {
+    ::close(fd);
+    ::unlink(temporary.c_str());
+    return {std::nullopt, true};  // the owner or group cannot be kept
+  }
+  int failure = 0;
+  std::size_t written = 0;
+  if (!WriteAll(fd, contents, written) || ::fsync(fd) != 0) failure = errno;
   if (::close(fd) != 0 && failure == 0) failure = errno;
   if (failure == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) failure = errno;
   if (failure != 0) {
     ::unlink(temporary.c_str());
-    return FileError{FileError::Kind::kCannotWrite, failure};
+    return {FileError{Kind::kCannotWrite, failure}};
   }
-  // Make the rename itself durable; a failure here no longer risks the data.
-  const std::filesystem::path folder =
-      target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-  const int folder_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder_fd >= 0) {
-    ::fsync(folder_fd);
-    ::close(folder_fd);
+  SyncFolderOf(target);
+  return {};
+}
+
+// Rewrites the file at `target` in place: its bytes, then its length, then a sync.
+std::optional<FileError> SaveInPlace(const std::filesystem::path& target,
+                                     std::string_view contents) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return SystemError(Kind::kCannotWrite);
+  std::optional<FileError> error;
+  std::size_t written = 0;
+  if (!WriteAll(fd, contents, written)) {
+    error = SystemError(Kind::kCannotWrite, written > 0);
+  } else if (::ftruncate(fd, static_cast<off_t>(contents.size())) != 0 || ::fsync(fd) != 0) {
+    error = SystemError(Kind::kCannotWrite, true);
   }
+  if (::close(fd) != 0 && !error) error = SystemError(Kind::kCannotWrite, true);
+  return error;
+}
+
+}  // namespace
+
+// Reads a file descriptor through a buffer of its own.
+class InputFile::Buffer : public std::streambuf {
+ public:
+  ~Buffer() override { Close(); }
+
+  void Attach(int fd) {
+    Close();
+    fd_ = fd;
+    error_ = 0;
+    setg(data_, data_, data_);
+  }
+  void Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    setg(data_, data_, data_);
+  }
+  int error() const { return error_; }
+
+ protected:
+  int_type underflow() override {
+    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    if (fd_ < 0) return traits_type::eof();
+    ssize_t n = 0;
+    do {
+      n = ::read(fd_, data_, sizeof data_);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) {
+      error_ = errno;
+      n = 0;
+    }
+    setg(data_, data_, data_ + n);
+    return n == 0 ? traits_type::eof() : traits_type::to_int_type(*gptr());
+  }
+
+  pos_type seekoff(off_type offset, std::ios_base::seekdir direction,
+                   std::ios_base::openmode which) override {
+    if (direction != std::ios_base::beg) return pos_type(off_type(-1));
+    return seekpos(pos_type(offset), which);
+  }
+
+  pos_type seekpos(pos_type position, std::ios_base::openmode) override {
+    if (fd_ < 0 || ::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) {
+      return pos_type(off_type(-1));
+    }
+    setg(data_, data_, data_);
+    return position;
+  }
+
+ private:
+  int fd_ = -1;
+  int error_ = 0;
+  char data_[4096];
+};
+
+InputFile::InputFile() : buffer_(std::make_unique<Buffer>()), stream_(buffer_.get()) {}
+
+InputFile::~InputFile() = default;
+
+std::optional<FileError> InputFile::Open(const std::filesystem::path& path, Readable readable) {
+  buffer_->Close();
+  stream_.clear();
+  const bool regular_only = readable == Readable::kRegularFilesOnly;
+  int flags = O_RDONLY | O_CLOEXEC;
+  if (regular_only) {
+    // Looked at before opening, so that a pipe or device is never opened, and
+    // opened without waiting, in case the path has become one since.
+    struct stat status {};
+    errno = 0;
+    if (::stat(path.c_str(), &status) != 0) return SystemError(Kind::kCannotRead);
+    if (std::optional<FileError> refusal = Refusal(status, true)) return refusal;
+    flags |= O_NONBLOCK;
+  }
+  errno = 0;
+  const int fd = ::open(path.c_str(), flags);
+  if (fd < 0) return SystemError(Kind::kCannotRead);
+  struct stat status {};
+  std::optional<FileError> refusal;
+  if (::fstat(fd, &status) != 0) {
+    refusal = SystemError(Kind::kCannotRead);
+  } else {
+    refusal = Refusal(status, regular_only);
+  }
+  if (refusal) {
+    ::close(fd);
+    return refusal;
+  }
+  if (regular_only) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  buffer_->Attach(fd);
   return std::nullopt;
+}
+
+std::istream& InputFile::stream() { return stream_; }
+
+std::optional<FileError> InputFile::read_error() const {
+  if (buffer_->error() == 0) return std::nullopt;
+  return FileError{Kind::kCannotRead, buffer_->error()};
+}
+
+LoadedCells ReadGridFile(std::istream& input) {
+  const std::optional<std::string> field = ReadFirstField(input);
+  if (!field) return {{}, FileError{Kind::kNothingToRead}};
+  return {SplitCells(*field), std::nullopt};
+}
+
+LoadedCells LoadGridFile(const std::filesystem::path& path, Readable readable) {
+  InputFile file;
+  if (std::optional<FileError> error = file.Open(path, readable)) return {{}, error};
+  LoadedCells loaded = ReadGridFile(file.stream());
+  if (std::optional<FileError> error = file.read_error()) return {{}, error};
+  return loaded;
+}
+
+std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string_view contents) {
+  if (path.empty()) return FileError{Kind::kCannotWrite, ENOENT};
+  std::error_code error;
+  std::filesystem::path target = path;
+  if (std::filesystem::is_symlink(path, error)) {
+    target = std::filesystem::weakly_canonical(path, error);
+    if (error) return FileError{Kind::kCannotWrite, error.value()};
+  }
+  struct stat existing {};
+  errno = 0;
+  if (::stat(target.c_str(), &existing) != 0) {
+    if (errno != ENOENT) return SystemError(Kind::kCannotWrite);
+    return SaveByRename(target, contents, nullptr).error;
+  }
+  if (std::optional<FileError> refusal = Refusal(existing, true)) return refusal;
+  // A file the user may not write is not replaced, even though its folder allows it.
+  if (::access(target.c_str(), W_OK) != 0) return SystemError(Kind::kCannotWrite);
+  if (existing.st_nlink == 1 && !HasExtendedAttributes(target)) {
+    RenameOutcome outcome = SaveByRename(target, contents, &existing);
+    if (!outcome.fall_back) return outcome.error;
+  }
+  return SaveInPlace(target, contents);
 }
 
 }  // namespace gridcode

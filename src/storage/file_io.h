@@ -1,32 +1,90 @@
-// Grid files on disk: loading one by name, and saving so that a failure never
-// destroys the file that was there.
+// Files on disk: opening one for reading, loading a grid file, and saving so
+// that the file the user chose stays that file.
+//
+// Saving writes a new file beside the old one and renames it over it, so that a
+// failure leaves the old file as it was, but only where the new file can be
+// the old one in every way but its contents: one name (no other hard link), the
+// same owner, group and mode, and no extended attributes or access lists.
+// Otherwise, or where the folder may not be written, the file is rewritten in
+// place and synced.
 
 #ifndef GRIDCODE_STORAGE_FILE_IO_H_
 #define GRIDCODE_STORAGE_FILE_IO_H_
 
 #include <filesystem>
-#include <fstream>
+#include <istream>
+#include <memory>
 #include <optional>
 #include <string_view>
 
-#include "storage/grid_file.h"
+#include "grid/grid_document.h"
 
 namespace gridcode {
 
-// Opens the file at `path` into `input` for reading bytes, or says why it
-// cannot: a folder, or a file that does not exist or may not be read.
-std::optional<FileError> OpenForReading(const std::filesystem::path& path, std::ifstream& input);
+// What went wrong with a file. `system_error` is the errno where the system
+// reported one, else 0.
+struct FileError {
+  enum class Kind {
+    kCannotRead,      // the file does not exist, may not be read, or reading it failed
+    kCannotWrite,     // the file or its folder may not be written, or writing failed
+    kIsDirectory,     // the path names a folder
+    kNotRegularFile,  // the path names a pipe, socket or device
+    kNothingToRead,   // the file holds no grid
+  };
+  Kind kind;
+  int system_error = 0;
+  // For kCannotWrite: whether the old file may have been partly overwritten.
+  bool file_changed = false;
+
+  friend bool operator==(const FileError&, const FileError&) = default;
+};
+
+// The cells read from a grid file, or why there are none.
+struct LoadedCells {
+  Cells cells;
+  std::optional<FileError> error;
+};
+
+// Which files may be opened for reading.
+enum class Readable {
+  kRegularFilesOnly,  // refuses pipes, sockets and devices without waiting on them
+  kAnything,          // also pipes and devices, waiting for a writer as the system does
+};
+
+// A file open for reading, as a stream; closed when destroyed.
+class InputFile {
+ public:
+  InputFile();
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  // Opens the file at `path`; returns why it cannot be opened, or nullopt.
+  std::optional<FileError> Open(const std::filesystem::path& path, Readable readable);
+
+  // The file's bytes, from the start; seeking back to 0 works on regular files.
+  std::istream& stream();
+
+  // The failure of the last read, or nullopt.
+  std::optional<FileError> read_error() const;
+
+ private:
+  class Buffer;
+  std::unique_ptr<Buffer> buffer_;
+  std::istream stream_;
+};
+
+// Reads the cells of the grid file held by `input`: nothing to read is a
+// failure, anything else loads.
+LoadedCells ReadGridFile(std::istream& input);
 
 // Reads the cells of the grid file at `path`. The file is closed on return.
-LoadedCells LoadGridFile(const std::filesystem::path& path);
+LoadedCells LoadGridFile(const std::filesystem::path& path, Readable readable);
 
-// Replaces the file at `path` with `contents`, or leaves it as it was: the
-// bytes go to a new file in the same folder, are synced to disk, and that file
-// is then renamed over `path`. A symbolic link is followed, not replaced, an
-// existing file keeps its permissions, and one the user may not write is left
-// alone.
-std::optional<FileError> WriteFileAtomically(const std::filesystem::path& path,
-                                             std::string_view contents);
+// Makes `contents` the contents of the file at `path`, creating it if need
+// be, as the header describes. A symbolic link is followed, not replaced; a
+// file the user may not write, a folder, a pipe or a device is refused.
+std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string_view contents);
 
 }  // namespace gridcode
 

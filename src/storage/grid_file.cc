@@ -1,14 +1,13 @@
 #include "storage/grid_file.h"
 
+#include <iconv.h>
+
+#include <cerrno>
 #include <cstdint>
 
 namespace gridcode {
 namespace {
 
-constexpr int kMaxCharacterBytes = 4;
-// Enough bytes for 140 characters of up to four bytes each; the field is not
-// read past this.
-constexpr std::size_t kFieldByteLimit = std::size_t{kCellCount} * kMaxCharacterBytes;
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
 bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
@@ -43,6 +42,55 @@ std::size_t Utf8SequenceLength(std::string_view text) {
   return length;
 }
 
+// Returns whether the characters of `field` that reach a cell are valid UTF-8.
+bool CellsAreValidUtf8(std::string_view field) {
+  for (int i = 0; i < kCellCount && !field.empty(); ++i) {
+    const std::size_t length = Utf8SequenceLength(field);
+    if (length == 0) return false;
+    field.remove_prefix(length);
+  }
+  return true;
+}
+
+// Returns `field` decoded from CP932 into UTF-8, or nullopt if it does not
+// decode cleanly. A character cut off at the end of a field that was read up
+// to `kFieldByteLimit` is dropped, since it lies past the 140th character.
+std::optional<std::string> DecodeCp932(std::string_view field) {
+  const iconv_t converter = ::iconv_open("UTF-8", "CP932");
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  // Every CP932 character of one or two bytes becomes at most three bytes.
+  std::string decoded(field.size() * 3, '\0');
+  char* in = const_cast<char*>(field.data());
+  std::size_t in_left = field.size();
+  char* out = decoded.data();
+  std::size_t out_left = decoded.size();
+  const std::size_t result = ::iconv(converter, &in, &in_left, &out, &out_left);
+  const bool clean = result != static_cast<std::size_t>(-1) ||
+                     (errno == EINVAL && field.size() == kFieldByteLimit);
+  ::iconv_close(converter);
+  if (!clean) return std::nullopt;
+  decoded.resize(decoded.size() - out_left);
+  return decoded;
+}
+
+// Gives each cell one UTF-8 character of `text`; an invalid byte is one
+// character that loads as U+FFFD.
+Cells SplitUtf8(std::string_view text) {
+  Cells cells;
+  for (std::string& cell : cells) {
+    if (text.empty()) break;
+    const std::size_t length = Utf8SequenceLength(text);
+    if (length == 0) {
+      cell = kReplacementCharacter;
+      text.remove_prefix(1);
+    } else {
+      cell = text.substr(0, length);
+      text.remove_prefix(length);
+    }
+  }
+  return cells;
+}
+
 }  // namespace
 
 std::string GridFileText(const Cells& cells) {
@@ -59,11 +107,13 @@ std::optional<std::string> ReadFirstField(std::istream& input) {
   while (c == ' ' || c == '\t' || IsLineEnd(c)) c = buffer.snextc();
   if (c == kEnd) return std::nullopt;
 
+  // A quoted field runs to the next quote, across line ends; any other field
+  // ends at a comma or a line end.
   const bool quoted = c == '"';
   if (quoted) c = buffer.snextc();
   std::string field;
-  while (c != kEnd && !IsLineEnd(c) && field.size() < kFieldByteLimit) {
-    if (quoted ? c == '"' : c == ',') break;
+  while (c != kEnd && field.size() < kFieldByteLimit) {
+    if (quoted ? c == '"' : c == ',' || IsLineEnd(c)) break;
     field.push_back(static_cast<char>(c));
     c = buffer.snextc();
   }
@@ -71,25 +121,10 @@ std::optional<std::string> ReadFirstField(std::istream& input) {
 }
 
 Cells SplitCells(std::string_view field) {
-  Cells cells;
-  for (std::string& cell : cells) {
-    if (field.empty()) break;
-    const std::size_t length = Utf8SequenceLength(field);
-    if (length == 0) {
-      cell = kReplacementCharacter;
-      field.remove_prefix(1);
-    } else {
-      cell = field.substr(0, length);
-      field.remove_prefix(length);
-    }
+  if (!CellsAreValidUtf8(field)) {
+    if (const std::optional<std::string> decoded = DecodeCp932(field)) return SplitUtf8(*decoded);
   }
-  return cells;
-}
-
-LoadedCells ReadGridFile(std::istream& input) {
-  const std::optional<std::string> field = ReadFirstField(input);
-  if (!field) return {{}, FileError{FileError::Kind::kNothingToRead}};
-  return {SplitCells(*field), std::nullopt};
+  return SplitUtf8(field);
 }
 
 std::vector<int> CellsThatWillNotLoadBack(const Cells& cells) {

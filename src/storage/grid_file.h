@@ -9,20 +9,27 @@
 // How the first field is read:
 //  - Spaces and tabs before it are skipped, and so are line ends: a file that
 //    begins with empty lines is read from its first non-empty line.
-//  - A field that starts with a double quote runs to the next double quote, or
-//    to the end of the line if there is none; the quotes are not part of it.
+//  - A field that starts with a double quote runs to the next double quote,
+//    across line ends, or to the end of the file if there is none; the quotes
+//    are not part of it.
 //  - Any other field ends at the first comma, CR, LF or the end of the file. A
 //    double quote inside it is an ordinary character.
-//  - Only the characters that reach a cell are read: at most 140 of them, so
-//    a file of any size loads in the same time.
-//  - A character is a UTF-8 encoded character. A byte that does not begin a
-//    valid UTF-8 sequence is one character on its own and loads as U+FFFD, the
+//  - At most 560 bytes of the field are read (140 characters of up to four
+//    bytes), so a file of any size loads in the same time.
+//
+// How the field becomes characters:
+//  - A field whose first 140 characters are valid UTF-8 is read as UTF-8.
+//  - Otherwise, a field that decodes cleanly as CP932 (the Japanese 8-bit
+//    character set, a superset of Shift-JIS, in which older grid files were
+//    written) is read as CP932.
+//  - Otherwise it is read as UTF-8, and each byte that does not begin a valid
+//    UTF-8 sequence is one character on its own and loads as U+FFFD, the
 //    replacement character.
-//  - A file with nothing but spaces, tabs and line ends has nothing to read.
 
 #ifndef GRIDCODE_STORAGE_GRID_FILE_H_
 #define GRIDCODE_STORAGE_GRID_FILE_H_
 
+#include <cstddef>
 #include <istream>
 #include <optional>
 #include <string>
@@ -33,40 +40,20 @@
 
 namespace gridcode {
 
-// What went wrong with a grid file; `system_error` is the errno where the
-// system reported one, else 0.
-struct FileError {
-  enum class Kind {
-    kCannotOpen,     // the file does not exist, or may not be opened
-    kIsDirectory,    // the path names a folder
-    kNothingToRead,  // the file holds no field
-    kCannotWrite,    // writing, syncing or replacing the file failed
-  };
-  Kind kind;
-  int system_error = 0;
-
-  friend bool operator==(const FileError&, const FileError&) = default;
-};
-
-// The cells read from a grid file, or why there are none.
-struct LoadedCells {
-  Cells cells;
-  std::optional<FileError> error;
-};
+// The most bytes of the first field that are read.
+inline constexpr std::size_t kFieldByteLimit = std::size_t{kCellCount} * 4;
 
 // Returns the whole grid file for `cells`: their texts joined, then CR LF.
 std::string GridFileText(const Cells& cells);
 
-// Returns the first field of `input`, at most its first 140 characters, or
-// nullopt if the input has nothing to read. Reads no further than that.
+// Returns the bytes of the first field of `input`, at most `kFieldByteLimit`
+// of them, or nullopt if the input holds nothing but spaces, tabs and line
+// ends. Reads no further than that.
 std::optional<std::string> ReadFirstField(std::istream& input);
 
-// Returns the cells of `field`: cell i holds character i, or is empty past the
-// field's end; characters past the 140th are dropped.
+// Returns the cells of `field`: cell i holds character i as UTF-8, or is
+// empty past the field's end; characters past the 140th are dropped.
 Cells SplitCells(std::string_view field);
-
-// Reads the cells of the grid file held by `input`.
-LoadedCells ReadGridFile(std::istream& input);
 
 // Returns, in index order, the cells that would not load back as they are:
 // not exactly one character, a comma or a line end, or a first cell that is a

@@ -4,14 +4,15 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <limits>
 
 #include "encoder/cell_value.h"
 #include "encoder/data_lines.h"
+#include "grid/message_text.h"
 #include "storage/file_io.h"
+#include "storage/grid_file.h"
 #include "window/qt_dialogs.h"
 
 namespace gridcode {
@@ -46,7 +47,6 @@ constexpr Box kLoadBox = {10200, 8280, 1455, 495};
 
 constexpr double kFontPoints = 14.25;
 constexpr double kCommand1FontPoints = 9;
-constexpr int kQuotedTextLimit = 40;
 
 // The window's font: the Japanese proportional Gothic it was drawn with, or the
 // closest that is installed.
@@ -66,19 +66,12 @@ QFont FormFont(double points) {
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
-// Returns `value` in the shortest form that reads back as the same number.
-QString NumberText(double value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return QString::fromLatin1(buffer, result.ptr - buffer);
+// Returns `text` quoted for a message, cut short if long.
+QString Quoted(const std::string& text) {
+  return QStringLiteral("“%1”").arg(ToQString(ShortenedText(text)));
 }
 
-// Returns `text` for a message, cut short if long.
-QString Quoted(const std::string& text) {
-  QString quoted = ToQString(text);
-  if (quoted.size() > kQuotedTextLimit) quoted = quoted.left(kQuotedTextLimit) + QChar(0x2026);
-  return QStringLiteral("“%1”").arg(quoted);
-}
+QString Number(double value) { return ToQString(NumberText(value)); }
 
 // Returns `path` as the file system spells it.
 std::filesystem::path FileSystemPath(const QString& path) {
@@ -187,10 +180,11 @@ void Form1::MarkUnusualCells(const Cells& cells) {
     QString explanation;
     if (!IsTwoBitDigit(cells[i])) {
       const std::optional<double> value = CellValue(cells[i]);
-      explanation = value ? tr("A cell holds one digit from 0 to 3; this one reads as %1.")
-                                .arg(NumberText(*value))
-                          : tr("A cell holds one digit from 0 to 3; this one holds a number "
-                               "too large to encode.");
+      explanation =
+          value
+              ? tr("A cell holds one digit from 0 to 3; this one reads as %1.").arg(Number(*value))
+              : tr("A cell holds one digit from 0 to 3; this one holds a number "
+                   "too large to encode.");
     }
     if (explanation == cell->toolTip()) continue;
     if (explanation.isEmpty()) {
@@ -233,7 +227,7 @@ QString Form1::OverflowMessage(const Overflow& overflow, const Cells& cells) con
                     .arg(column)
                     .arg(column + 1)
                     .arg(Quoted(text), Quoted(cells[overflow.cell_index() + 1]),
-                         NumberText(overflow.pair_value));
+                         Number(overflow.pair_value));
       break;
   }
   const QString kept = overflow.row == 0
@@ -255,17 +249,21 @@ void Form1::SaveGrid() {
   }
   const QString path = dialogs_->SaveFileName();
   if (path.isEmpty()) return;  // cancelled
-  if (const std::optional<FileError> error = WriteFileAtomically(FileSystemPath(path), contents)) {
-    dialogs_->ShowFailure(tr("Cannot save"),
-                          tr("The grid could not be saved to %1: %2.\n\nNo file was changed.")
-                              .arg(QDir::toNativeSeparators(path), FileErrorReason(*error)));
+  if (const std::optional<FileError> error = SaveFile(FileSystemPath(path), contents)) {
+    const QString outcome = error->file_changed
+                                ? tr("The file may now hold only part of the grid; the grid "
+                                     "in the window is unchanged, so save it again.")
+                                : tr("No file was changed.");
+    dialogs_->ShowFailure(tr("Cannot save"), tr("The grid could not be saved to %1: %2.\n\n%3")
+                                                 .arg(QDir::toNativeSeparators(path),
+                                                      FileErrorReason(*error), outcome));
   }
 }
 
 void Form1::LoadGrid() {
   const QString path = dialogs_->OpenFileName();
   if (path.isEmpty()) return;  // cancelled
-  LoadedCells loaded = LoadGridFile(FileSystemPath(path));
+  LoadedCells loaded = LoadGridFile(FileSystemPath(path), Readable::kRegularFilesOnly);
   if (loaded.error) {
     dialogs_->ShowFailure(tr("Cannot load"),
                           tr("The grid could not be loaded from %1: %2.\n\nThe grid is unchanged.")
@@ -276,19 +274,22 @@ void Form1::LoadGrid() {
   GridDocument document = ReadFields();
   document.Text1 = std::move(loaded.cells);
   WriteFields(document);
+  MarkUnusualCells(document.Text1);
 }
 
 QString Form1::FileErrorReason(const FileError& error) const {
   QString system_reason = QString::fromLocal8Bit(std::strerror(error.system_error));
   switch (error.kind) {
-    case FileError::Kind::kCannotOpen:
-      return tr("the file cannot be opened (%1)").arg(system_reason);
+    case FileError::Kind::kCannotRead:
+      return tr("the file cannot be read (%1)").arg(system_reason);
+    case FileError::Kind::kCannotWrite:
+      return tr("the file cannot be written (%1)").arg(system_reason);
     case FileError::Kind::kIsDirectory:
       return tr("it is a folder, not a file");
+    case FileError::Kind::kNotRegularFile:
+      return tr("it is not a regular file (a pipe, socket or device)");
     case FileError::Kind::kNothingToRead:
       return tr("the file is empty and holds no grid");
-    case FileError::Kind::kCannotWrite:
-      return tr("writing the file failed (%1)").arg(system_reason);
   }
   return system_reason;
 }

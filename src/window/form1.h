@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "grid/grid_document.h"
-#include "storage/grid_file.h"
+#include "storage/file_io.h"
 #include "window/dialogs.h"
 
 class QLineEdit;

@@ -1,6 +1,7 @@
 #include "window/qt_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 
 #include "window/file_filter.h"
@@ -14,17 +15,25 @@ QFileDialog& QtDialogs::FileDialog() {
     DLG = new QFileDialog(parent_, kDialogTitle);
     DLG->setObjectName(QStringLiteral("DLG"));
     DLG->setOption(QFileDialog::HideNameFilterDetails);
-    const QStringList filters = NameFilters(kDialogFilter);
-    DLG->setNameFilters(filters);
-    // Names typed without an extension get ".dat" while the first filter is chosen.
-    const QString data_filter = filters.value(0);
-    QObject::connect(
-        DLG, &QFileDialog::filterSelected, DLG, [dialog = DLG, data_filter](const QString& filter) {
-          dialog->setDefaultSuffix(filter == data_filter ? QStringLiteral("dat") : QString());
-        });
-    DLG->setDefaultSuffix(QStringLiteral("dat"));
+    DLG->setNameFilters(NameFilters(kDialogFilter));
+    // Files that the chosen filter leaves out are listed greyed rather than
+    // hidden, so that typing the name of one opens it: the dialog accepts
+    // only names it lists.
+    if (auto* model = DLG->findChild<QFileSystemModel*>()) model->setNameFilterDisables(true);
+    QObject::connect(DLG, &QFileDialog::filterSelected, DLG, [this] { UpdateDefaultSuffix(); });
   }
   return *DLG;
+}
+
+void QtDialogs::UpdateDefaultSuffix() {
+  // A name typed without an extension gets ".dat" when saving with the data
+  // filter chosen. When opening, a typed name is taken as it stands, so that
+  // an existing file opens whatever filter is chosen.
+  // The dialog names the chosen filter without its patterns, as it shows it.
+  const QString chosen = DLG->selectedNameFilter(), data = DLG->nameFilters().value(0);
+  const bool data_filter = chosen == data || data.startsWith(chosen + QStringLiteral(" ("));
+  const bool saving = DLG->acceptMode() == QFileDialog::AcceptSave;
+  DLG->setDefaultSuffix(saving && data_filter ? QStringLiteral("dat") : QString());
 }
 
 QString QtDialogs::ChooseFile() {
@@ -38,6 +47,7 @@ QString QtDialogs::SaveFileName() {
   QFileDialog& dialog = FileDialog();
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
+  UpdateDefaultSuffix();
   return ChooseFile();
 }
 
@@ -45,6 +55,7 @@ QString QtDialogs::OpenFileName() {
   QFileDialog& dialog = FileDialog();
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
+  UpdateDefaultSuffix();
   return ChooseFile();
 }
 

@@ -26,6 +26,8 @@ class QtDialogs : public Dialogs {
  private:
   // Returns `DLG`, making it on first use.
   QFileDialog& FileDialog();
+  // Sets the extension that `DLG` adds to a typed name, for its mode and filter.
+  void UpdateDefaultSuffix();
   // Shows `DLG` in the mode set; returns the chosen path or an empty text.
   QString ChooseFile();
 

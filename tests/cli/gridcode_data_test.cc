@@ -67,8 +67,8 @@ TEST(GridcodeDataTest, BadInputFailsWithNothingOnStandardOutput) {
       {{"encode"}, "", "is empty"},
       {{"decode"}, "DATA 0000000\nDATA 00000x0", "<stdin>:2:6: row code \"00000x0\""},
       {{"decode"}, "DATA 0000000", "<stdin>:1:13: the DATA statements end after 1"},
-      {{"encode", "/nonexistent/grid.dat"}, "", "/nonexistent/grid.dat: cannot be opened"},
-      {{"decode", "/nonexistent/listing.bas"}, "", "cannot be opened"},
+      {{"encode", "/nonexistent/grid.dat"}, "", "/nonexistent/grid.dat: cannot be read"},
+      {{"decode", "/nonexistent/listing.bas"}, "", "cannot be read"},
   };
   for (const Case& c : cases) {
     const Outcome run = RunWith(c.arguments, c.input);

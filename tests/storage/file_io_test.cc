@@ -1,118 +1,307 @@
 #include "storage/file_io.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
+
+#include "storage/grid_file.h"
 
 namespace gridcode {
 namespace {
 
 namespace fs = std::filesystem;
 
+constexpr uid_t kNobody = 65534;
+constexpr std::string_view kOld = "old grid\r\n";
+constexpr std::string_view kNew = "new grid, longer than the old\r\n";
+
+std::string Contents(const fs::path& path) {
+  std::ifstream input(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(input), {}};
+}
+void Write(const fs::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+struct stat Status(const fs::path& path) {
+  struct stat status {};
+  EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
+  return status;
+}
+// The names in `folder`, to see that no temporary file is left behind.
+std::size_t Entries(const fs::path& folder) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
+bool IsRoot() { return ::geteuid() == 0; }
+
+// How a save is run: as an unprivileged user (nobody, when the test runs as
+// root), and with a limit on the size of files it may write.
+struct Saver {
+  bool unprivileged = false;
+  rlim_t file_size_limit = RLIM_INFINITY;
+};
+
+// Saves `contents` to `path` in a child process set up as `saver` says, so
+// that the limits and the user do not reach the test itself.
+std::optional<FileError> SaveInChild(const fs::path& path, std::string_view contents, Saver saver) {
+  struct Result {
+    bool failed;
+    FileError error;
+  };
+  void* shared =
+      ::mmap(nullptr, sizeof(Result), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+  auto* result = new (shared) Result{false, {}};
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (saver.file_size_limit != RLIM_INFINITY) {
+      ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
+      const rlimit limit{saver.file_size_limit, saver.file_size_limit};
+      if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(2);
+    }
+    if (saver.unprivileged && IsRoot() &&
+        (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+      ::_exit(3);
+    }
+    if (const std::optional<FileError> error = SaveFile(path, contents)) *result = {true, *error};
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
+  const std::optional<FileError> error =
+      result->failed ? std::optional<FileError>(result->error) : std::nullopt;
+  ::munmap(shared, sizeof(Result));
+  return error;
+}
+
 class FileIoTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("gridcode-test-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    root_ = fs::temp_directory_path() /
+            ("gridcode-test-" + std::to_string(::getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root_);
+    fs::create_directories(root_);
+    fs::permissions(root_, fs::perms::owner_all | fs::perms::others_exec);
   }
   void TearDown() override {
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(folder_);
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root_)) {
+      if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all);
+    }
+    fs::remove_all(root_);
+  }
+  // A new folder for one case, which every user may enter.
+  fs::path CaseFolder(const std::string& name) {
+    const fs::path folder = root_ / name;
+    fs::create_directory(folder);
+    fs::permissions(folder, fs::perms::owner_all | fs::perms::others_exec | fs::perms::others_read);
+    return folder;
   }
 
-  static std::string Contents(const fs::path& path) {
-    std::ifstream input(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(input), {}};
-  }
-  static void Write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-  // The names in the folder, to see that no temporary file is left behind.
-  std::size_t Entries() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
-  }
-
-  fs::path folder_;
+  fs::path root_;
 };
 
 TEST_F(FileIoTest, SavesAndLoadsBack) {
-  const fs::path path = folder_ / "grid.dat";
+  const fs::path path = CaseFolder("grid") / "grid.dat";
   Cells cells;
   cells.fill("3");
-  ASSERT_EQ(WriteFileAtomically(path, GridFileText(cells)), std::nullopt);
+  ASSERT_EQ(SaveFile(path, GridFileText(cells)), std::nullopt);
   EXPECT_EQ(Contents(path), std::string(140, '3') + "\r\n");
-  EXPECT_EQ(Entries(), 1u);
-  const LoadedCells loaded = LoadGridFile(path);
+  EXPECT_EQ(Entries(path.parent_path()), 1u);
+  const LoadedCells loaded = LoadGridFile(path, Readable::kRegularFilesOnly);
   ASSERT_EQ(loaded.error, std::nullopt);
   EXPECT_EQ(loaded.cells, cells);
 }
 
-TEST_F(FileIoTest, ReplacesAnExistingFileKeepingItsPermissions) {
-  const fs::path path = folder_ / "grid.dat";
-  Write(path, "old contents that are longer than the new ones");
-  ::chmod(path.c_str(), 0640);
-  ASSERT_EQ(WriteFileAtomically(path, "new\r\n"), std::nullopt);
-  EXPECT_EQ(Contents(path), "new\r\n");
-  struct stat status {};
-  ASSERT_EQ(::stat(path.c_str(), &status), 0);
-  EXPECT_EQ(status.st_mode & 07777, 0640u);
+TEST_F(FileIoTest, SavesKeepTheFileTheUserChose) {
+  struct Case {
+    std::string name;
+    bool needs_root;  // the file belongs to another user
+    Saver saver;
+    std::function<void(const fs::path& file)> arrange;
+    bool in_place;  // rewritten in place rather than replaced by a new file
+  };
+  const std::vector<Case> cases = {
+      {"plain file, replaced by a new one with its mode",
+       false,
+       {},
+       [](const fs::path& file) { ::chmod(file.c_str(), 0640); },
+       false},
+      {"second hard link still shares the file",
+       false,
+       {},
+       [](const fs::path& file) { fs::create_hard_link(file, file.parent_path() / "other"); },
+       true},
+      {"extended attributes kept",
+       false,
+       {},
+       [](const fs::path& file) { ::setxattr(file.c_str(), "user.origin", "test", 4, 0); },
+       true},
+      {"another user's file stays theirs when root saves it",
+       true,
+       {},
+       [](const fs::path& file) { ::chown(file.c_str(), kNobody, kNobody); },
+       false},
+      {"writable file in a folder the user may not write",
+       false,
+       {.unprivileged = true},
+       [](const fs::path& file) {
+         ::chmod(file.c_str(), 0666);
+         ::chmod(file.parent_path().c_str(), 0555);
+       },
+       true},
+      {"another user's writable file",
+       true,
+       {.unprivileged = true},
+       [](const fs::path& file) {
+         ::chmod(file.c_str(), 0666);
+         ::chmod(file.parent_path().c_str(), 0777);
+       },
+       true},
+  };
+  int case_number = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.needs_root && !IsRoot()) continue;  // only root can give a file to another user
+    const fs::path file = CaseFolder("case" + std::to_string(case_number++)) / "grid.dat";
+    Write(file, kOld);
+    c.arrange(file);
+    if (c.name == "extended attributes kept" && ::listxattr(file.c_str(), nullptr, 0) <= 0) {
+      continue;  // this file system keeps no user attributes
+    }
+    const struct stat before = Status(file);
+    const ssize_t attributes = ::listxattr(file.c_str(), nullptr, 0);
+    const std::size_t entries = Entries(file.parent_path());
+
+    ASSERT_EQ(SaveInChild(file, kNew, c.saver), std::nullopt);
+
+    EXPECT_EQ(Contents(file), kNew);
+    const struct stat after = Status(file);
+    EXPECT_EQ(after.st_ino == before.st_ino, c.in_place);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_nlink, before.st_nlink);
+    EXPECT_EQ(::listxattr(file.c_str(), nullptr, 0), attributes);
+    EXPECT_EQ(Entries(file.parent_path()), entries);
+  }
+}
+
+TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
+  struct Case {
+    std::string name;
+    Saver saver;
+    std::function<fs::path(const fs::path& folder)> arrange;  // returns the path to save to
+    FileError expected;
+  };
+  const auto old_file = [](const fs::path& folder) {
+    Write(folder / "grid.dat", kOld);
+    return folder / "grid.dat";
+  };
+  const std::vector<Case> cases = {
+      {"read-only file",
+       {.unprivileged = true},
+       [&](const fs::path& folder) {
+         const fs::path file = old_file(folder);
+         ::chmod(file.c_str(), 0444);
+         return file;
+       },
+       {FileError::Kind::kCannotWrite, EACCES}},
+      {"new file in a folder the user may not write",
+       {.unprivileged = true},
+       [](const fs::path& folder) {
+         ::chmod(folder.c_str(), 0555);
+         return folder / "grid.dat";
+       },
+       {FileError::Kind::kCannotWrite, EACCES}},
+      {"write fails after the new file exists",
+       {.file_size_limit = 4},
+       old_file,
+       {FileError::Kind::kCannotWrite, EFBIG}},
+      {"write in place fails part way",
+       {.file_size_limit = 4},
+       [&](const fs::path& folder) {
+         const fs::path file = old_file(folder);
+         fs::create_hard_link(file, folder / "other");
+         return file;
+       },
+       {FileError::Kind::kCannotWrite, EFBIG, true}},
+      {"folder",
+       {},
+       [](const fs::path& folder) {
+         fs::create_directory(folder / "grid.dat");
+         return folder / "grid.dat";
+       },
+       {FileError::Kind::kIsDirectory, EISDIR}},
+      {"named pipe",
+       {},
+       [](const fs::path& folder) {
+         ::mkfifo((folder / "pipe").c_str(), 0666);
+         return folder / "pipe";
+       },
+       {FileError::Kind::kNotRegularFile}},
+      {"missing folder",
+       {},
+       [](const fs::path& folder) { return folder / "no" / "grid.dat"; },
+       {FileError::Kind::kCannotWrite, ENOENT}},
+      {"no name",
+       {},
+       [](const fs::path&) { return fs::path(); },
+       {FileError::Kind::kCannotWrite, ENOENT}},
+  };
+  int case_number = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path folder = CaseFolder("case" + std::to_string(case_number++));
+    const fs::path path = c.arrange(folder);
+    const std::size_t entries = Entries(folder);
+
+    EXPECT_EQ(SaveInChild(path, kNew, c.saver), c.expected);
+
+    if (fs::is_regular_file(path)) {
+      const std::string contents = Contents(path);
+      EXPECT_EQ(contents == kOld, !c.expected.file_changed) << contents;
+    }
+    EXPECT_EQ(Entries(folder), entries);
+  }
 }
 
 TEST_F(FileIoTest, WritesThroughASymbolicLink) {
-  const fs::path target = folder_ / "target.dat";
-  const fs::path link = folder_ / "link.dat";
-  Write(target, "old");
-  fs::create_symlink(target, link);
-  ASSERT_EQ(WriteFileAtomically(link, "new"), std::nullopt);
-  EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(Contents(target), "new");
-}
-
-TEST_F(FileIoTest, FailedSavesLeaveTheOldFileAsItWas) {
-  const fs::path path = folder_ / "grid.dat";
-  Write(path, "old grid\r\n");
-  fs::create_directory(folder_ / "folder.dat");
-
-  EXPECT_EQ(WriteFileAtomically(folder_ / "folder.dat", "new")->kind,
-            FileError::Kind::kIsDirectory);
-  EXPECT_EQ(WriteFileAtomically(folder_ / "missing" / "grid.dat", "new")->kind,
-            FileError::Kind::kCannotOpen);
-  EXPECT_EQ(WriteFileAtomically("", "new")->kind, FileError::Kind::kCannotOpen);
-
-  if (::geteuid() != 0) {  // root writes regardless of permissions
-    ::chmod(path.c_str(), 0444);
-    EXPECT_EQ(WriteFileAtomically(path, "new")->system_error, EACCES);
-    ::chmod(path.c_str(), 0644);
-    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    const std::optional<FileError> error = WriteFileAtomically(path, "new");
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->system_error, EACCES);
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-  }
-  EXPECT_EQ(Contents(path), "old grid\r\n");
-  EXPECT_EQ(Entries(), 2u);
+  const fs::path folder = CaseFolder("link");
+  Write(folder / "target.dat", kOld);
+  fs::create_symlink(folder / "target.dat", folder / "link.dat");
+  ASSERT_EQ(SaveFile(folder / "link.dat", kNew), std::nullopt);
+  EXPECT_TRUE(fs::is_symlink(folder / "link.dat"));
+  EXPECT_EQ(Contents(folder / "target.dat"), kNew);
 }
 
 TEST_F(FileIoTest, LoadFailuresSayWhy) {
-  Write(folder_ / "empty.dat", "");
-  fs::create_directory(folder_ / "folder.dat");
+  const fs::path folder = CaseFolder("load");
+  Write(folder / "empty.dat", "");
+  fs::create_directory(folder / "folder.dat");
+  ::mkfifo((folder / "pipe").c_str(), 0666);
   struct Case {
     fs::path path;
-    FileError::Kind kind;
+    FileError expected;
   };
-  for (const Case& c : {Case{folder_ / "missing.dat", FileError::Kind::kCannotOpen},
-                        Case{folder_ / "folder.dat", FileError::Kind::kIsDirectory},
-                        Case{folder_ / "empty.dat", FileError::Kind::kNothingToRead},
-                        Case{"", FileError::Kind::kCannotOpen}}) {
-    const LoadedCells loaded = LoadGridFile(c.path);
-    ASSERT_TRUE(loaded.error.has_value()) << c.path;
-    EXPECT_EQ(loaded.error->kind, c.kind) << c.path;
+  // A pipe with no writer would block an ordinary open: it is refused at once.
+  for (const Case& c : {Case{folder / "missing.dat", {FileError::Kind::kCannotRead, ENOENT}},
+                        Case{folder / "folder.dat", {FileError::Kind::kIsDirectory, EISDIR}},
+                        Case{folder / "empty.dat", {FileError::Kind::kNothingToRead}},
+                        Case{folder / "pipe", {FileError::Kind::kNotRegularFile}},
+                        Case{"/dev/null", {FileError::Kind::kNotRegularFile}},
+                        Case{"", {FileError::Kind::kCannotRead, ENOENT}}}) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(LoadGridFile(c.path, Readable::kRegularFilesOnly).error, c.expected);
   }
 }
 

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <streambuf>
 
+#include "storage/file_io.h"
+
 namespace gridcode {
 namespace {
 
@@ -59,18 +61,27 @@ TEST(GridFileTest, ReadsTheFirstField) {
       {"  \t 12", "12"},              // leading spaces and tabs
       {"\r\n\r\n12\r\n33", "12"},     // empty lines first
       {"12\n33", "12"},
-      {"12\r33", "12"},        // any line end
-      {"\"1,2\"3", "1,2"},     // a quoted field keeps commas
-      {"\"12\r\n34\"", "12"},  // an unclosed quote stops at the line end
-      {"\"\"", ""},            // an empty quoted field
-      {",123", ""},            // an empty field
-      {"1\"2", "1\"2"},        // a quote inside is a character
-      {"\xE3\x81\x82\xE3\x81\x84", "\xE3\x81\x82\xE3\x81\x84"},  // あい
+      {"12\r33", "12"},                // any line end
+      {"\"1,2\"3", "1,2"},             // a quoted field keeps commas
+      {"\"12\r\n34\",5", "12\r\n34"},  // and runs across line ends
+      {"\"12\n34", "12\n34"},          // to the end of the file if unclosed
+      {"\"\"", ""},                    // an empty quoted field
+      {",123", ""},                    // an empty field
+      {"1\"2", "1\"2"},                // a quote inside is a character
+      {"\xE3\x81\x82\xE3\x81\x84", "\xE3\x81\x82\xE3\x81\x84"},  // あい in UTF-8
+      // CP932 where the field is not UTF-8: あい, half-width ｱ, 表 whose second
+      // byte is a backslash, and a field cut inside a character past the 140th.
+      {"\x82\xA0\x82\xA2", "\xE3\x81\x82\xE3\x81\x84"},
+      {"1\xB1\x95\x5C", "1\xEF\xBD\xB1\xE8\xA1\xA8"},
+      {std::string(559, '0') + "\x82\xA0", std::string(140, '0')},
+      // Neither UTF-8 nor clean CP932: each bad byte is U+FFFD.
+      {"\x82\xA0\xFF", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.bytes));
     const LoadedCells loaded = Read(c.bytes);
-    ASSERT_EQ(loaded.error, std::nullopt) << c.bytes;
-    EXPECT_EQ(Joined(loaded.cells), c.loaded) << c.bytes;
+    ASSERT_EQ(loaded.error, std::nullopt);
+    EXPECT_EQ(Joined(loaded.cells), c.loaded);
   }
 }
 
@@ -110,8 +121,12 @@ TEST(GridFileTest, InvalidUtf8BytesLoadAsReplacementCharacters) {
     std::string bytes;
     int replaced;  // how many leading cells load as U+FFFD
   };
-  for (const Case& c : {Case{"\xFF", 1}, Case{"\xC0\xAF", 2}, Case{"\xE3\x81", 2},
-                        Case{"\xED\xA0\x80", 3}, Case{"\xF4\x90\x80\x80", 4}, Case{"\x80", 1}}) {
+  // Each field also holds a byte that CP932 does not use (0x80 or 0xFF), so it
+  // is read as UTF-8.
+  for (const Case& c :
+       {Case{"\xFF", 1}, Case{"\xC0\xAF\xFF", 3}, Case{"\xE3\x81\xFF", 3},
+        Case{"\xED\xA0\x80\xFF", 4}, Case{"\xF4\x90\x80\x80\xFF", 5}, Case{"\x80", 1}}) {
+    SCOPED_TRACE(testing::PrintToString(c.bytes));
     const LoadedCells loaded = Read(c.bytes + "1");
     for (int i = 0; i < c.replaced; ++i) EXPECT_EQ(loaded.cells[i], "\xEF\xBF\xBD") << i;
     EXPECT_EQ(loaded.cells[c.replaced], "1");

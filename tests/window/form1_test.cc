@@ -1,6 +1,7 @@
 #include "window/form1.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
@@ -272,12 +273,17 @@ TEST_F(Form1FileTest, SaveWritesTheCellsThenLoadBringsThemBack) {
 TEST_F(Form1FileTest, LoadShortLineEmptiesTheRestAndKeepsCodes) {
   const QString path = Path("short.dat");
   Write(path, "  0123,3333\r\n");
+  Type(Cell(2), "x");
+  Click("Command1");
   DataLine(0)->setText("kept");
   dialogs_->SetNextFileName(path);
   Click("LOAD");
   EXPECT_EQ(CellsJoined(), "0123");
   EXPECT_EQ(Cell(4)->text(), "");
   EXPECT_EQ(DataLine(0)->text(), "kept");
+  // The marks describe the loaded cells: "x" became "2", cell 4 is empty.
+  EXPECT_TRUE(Cell(2)->toolTip().isEmpty()) << Cell(2)->toolTip().toStdString();
+  EXPECT_FALSE(Cell(4)->toolTip().isEmpty());
 }
 
 TEST_F(Form1FileTest, CancelDoesNothing) {
@@ -300,22 +306,25 @@ TEST_F(Form1FileTest, CancelDoesNothing) {
 TEST_F(Form1FileTest, LoadFailuresLeaveTheGridAndSayWhy) {
   Write(Path("empty.dat"), "");
   QDir(folder_.path()).mkdir("folder.dat");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.dat")).constData(), 0666), 0);
   struct Case {
     QString path;
     QString reason;
   };
   const std::vector<Case> cases = {
-      {Path("missing.dat"), "cannot be opened"},
+      {Path("missing.dat"), "cannot be read"},
       {Path("folder.dat"), "folder"},
       {Path("empty.dat"), "empty"},
+      {Path("pipe.dat"), "not a regular file"},  // refused at once, never waited on
   };
   Type(Cell(9), "3");
   const QStringList texts = AllTexts();
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
     dialogs_->failures.clear();
     dialogs_->SetNextFileName(c.path);
     Click("LOAD");
-    ASSERT_EQ(dialogs_->failures.size(), 1u) << c.path.toStdString();
+    ASSERT_EQ(dialogs_->failures.size(), 1u);
     const QString message = dialogs_->failures[0].text;
     EXPECT_TRUE(message.contains(QDir::toNativeSeparators(c.path))) << message.toStdString();
     EXPECT_TRUE(message.contains(c.reason)) << message.toStdString();
