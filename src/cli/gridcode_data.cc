@@ -1,15 +1,14 @@
 #include "cli/gridcode_data.h"
 
 #include <cassert>
+#include <charconv>
 #include <cstring>
 #include <iostream>
 #include <iterator>
-#include <optional>
 
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
 #include "grid/message_text.h"
-#include "storage/file_io.h"
 #include "storage/grid_file.h"
 
 #ifndef GRIDCODE_VERSION
@@ -19,12 +18,12 @@
 namespace gridcode {
 namespace {
 
-constexpr std::string_view kProgram = "gridcode-data";
-constexpr std::string_view kStandardInput = "-";
 constexpr std::string_view kUsage =
     "Usage:\n"
     "  gridcode-data encode [--rows] [FILE.dat|-]\n"
     "  gridcode-data decode [-o OUT.dat] [FILE|-]\n"
+    "  gridcode-data render [--scale N] [FILE.dat|-] -o OUT.png\n"
+    "  gridcode-data import [IMAGE|-] [-o OUT.dat]\n"
     "  gridcode-data --help | --version\n"
     "\n"
     "encode  reads a grid file as gridcode's LOAD does and prints the two DATA\n"
@@ -32,22 +31,116 @@ constexpr std::string_view kUsage =
     "decode  reads DATA statements (gridcode's two lines, or a BASIC listing with\n"
     "        line numbers), takes the first ten row codes and writes the grid\n"
     "        file: to standard output, or with -o to OUT.dat.\n"
+    "render  reads a grid file of the digits 0 to 3 and writes its picture, an\n"
+    "        indexed PNG of 14N x 10N pixels (N = --scale, 1 to 64, default 1)\n"
+    "        whose palette index is the cell's value.\n"
+    "import  reads a picture of 14N x 10N pixels, each N x N block one of the\n"
+    "        four colours (or palette indices 0 to 3), and writes the grid file.\n"
     "\n"
-    "FILE defaults to standard input. Exit status: 0 success, 1 bad input, 2 bad usage.\n";
+    "FILE defaults to standard input, OUT to standard output where it may be\n"
+    "left out. Exit status: 0 success, 1 bad input, 2 bad usage.\n";
 
-struct Options {
-  std::string command;
-  std::string input = std::string(kStandardInput);
-  std::optional<std::string> output;
-  bool rows = false;
-};
+int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
+  const std::optional<Cells> cells = ReadGridInput(line, in, err);
+  if (!cells) return kExitBadInput;
+  GridDocument document;
+  document.Text1 = *cells;
+  // A grid file gives each cell one character, which reads as at most 9, so a
+  // pair is at most 4 x 9 + 9 = 45 and never overflows.
+  [[maybe_unused]] const bool encoded = !BuildDataLines(document).has_value();
+  assert(encoded);
+  if (line.rows) {
+    for (const std::string& code : document.Text2) out << code << '\n';
+  } else {
+    for (const std::string& data_line : document.Text3) out << data_line << '\n';
+  }
+  return kExitSuccess;
+}
 
-// The name of the input in messages.
-std::string InputName(const Options& options) {
-  return options.input == kStandardInput ? "<stdin>" : options.input;
+int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
+  std::string text;
+  if (line.input == kStandardStream) {
+    text.assign(std::istreambuf_iterator<char>(in), {});
+  } else {
+    InputFile file;
+    std::optional<FileError> error = file.Open(line.input, Readable::kAnything);
+    if (!error) {
+      text.assign(std::istreambuf_iterator<char>(file.stream()), {});
+      error = file.read_error();
+    }
+    if (error) {
+      err << kProgram << ": " << line.input << ": " << DescribeFileError(*error) << '\n';
+      return kExitBadInput;
+    }
+  }
+  const DecodedGrid decoded = DecodeDataStatements(text);
+  if (decoded.error) {
+    const DecodeError& error = *decoded.error;
+    err << InputName(line) << ':' << error.position.line << ':' << error.position.column << ": ";
+    if (error.kind == DecodeError::Kind::kNotARowCode) {
+      err << "row code " << QuotedText(error.text) << " is not seven hexadecimal digits\n";
+    } else {
+      err << "the DATA statements end after " << error.count << " of the " << kRows
+          << " row codes a grid needs\n";
+    }
+    return kExitBadInput;
+  }
+  return WriteOutput(line, GridFileText(decoded.cells), out, err);
 }
 
 }  // namespace
+
+bool IsPictureCommand(std::string_view command) {
+  return command == "render" || command == "import";
+}
+
+std::optional<std::string> ParseCommandLine(const std::vector<std::string>& arguments,
+                                            CommandLine& line) {
+  std::size_t i = 0;
+  if (arguments.empty()) return "no command given";
+  line.command = arguments[i++];
+  const std::string& command = line.command;
+  if (command != "encode" && command != "decode" && !IsPictureCommand(command)) {
+    return "unknown command '" + command + "'";
+  }
+  bool have_input = false;
+  for (; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--rows" && command == "encode") {
+      line.rows = true;
+    } else if ((argument == "-o" || argument == "--output") && command != "encode") {
+      if (++i == arguments.size()) return argument + " needs a file name";
+      line.output = arguments[i];
+    } else if (argument == "--scale" && command == "render") {
+      if (++i == arguments.size()) return argument + " needs a number";
+      const std::string& number = arguments[i];
+      const auto [end, error] =
+          std::from_chars(number.data(), number.data() + number.size(), line.scale);
+      if (error != std::errc() || end != number.data() + number.size() || line.scale < 1 ||
+          line.scale > 64) {
+        return "--scale takes a whole number from 1 to 64, not '" + number + "'";
+      }
+    } else if (argument.size() > 1 && argument[0] == '-') {
+      return "unknown option '" + argument + "' for " + command;
+    } else if (have_input) {
+      return "more than one input file";
+    } else {
+      line.input = argument;
+      have_input = true;
+    }
+  }
+  if (command == "render" && !line.output) return "render needs -o OUT.png";
+  return std::nullopt;
+}
+
+int UsageError(std::string_view problem, std::ostream& err) {
+  err << kProgram << ": " << problem << "\n\n" << kUsage;
+  return kExitUsage;
+}
+
+std::string InputName(const CommandLine& line) {
+  return line.input == kStandardStream ? "<stdin>" : line.input;
+}
 
 std::string DescribeFileError(const FileError& error) {
   const std::string system = error.system_error != 0 ? std::strerror(error.system_error) : "";
@@ -69,100 +162,29 @@ std::string DescribeFileError(const FileError& error) {
 
 std::string QuotedText(std::string_view text) { return "\"" + ShortenedText(text) + "\""; }
 
-namespace {
-
-// Parses the command line; returns a usage error message, or nullopt.
-std::optional<std::string> Parse(const std::vector<std::string>& arguments, Options& options) {
-  std::size_t i = 0;
-  if (arguments.empty()) return "no command given";
-  options.command = arguments[i++];
-  if (options.command != "encode" && options.command != "decode") {
-    return "unknown command '" + options.command + "'";
-  }
-  bool have_input = false;
-  for (; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (argument == "--rows" && options.command == "encode") {
-      options.rows = true;
-    } else if ((argument == "-o" || argument == "--output") && options.command == "decode") {
-      if (++i == arguments.size()) return argument + " needs a file name";
-      options.output = arguments[i];
-    } else if (argument.size() > 1 && argument[0] == '-') {
-      return "unknown option '" + argument + "' for " + options.command;
-    } else if (have_input) {
-      return "more than one input file";
-    } else {
-      options.input = argument;
-      have_input = true;
-    }
-  }
-  return std::nullopt;
-}
-
-int Encode(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-  const LoadedCells loaded = options.input == kStandardInput
+std::optional<Cells> ReadGridInput(const CommandLine& line, std::istream& in, std::ostream& err) {
+  const LoadedCells loaded = line.input == kStandardStream
                                  ? ReadGridFile(in)
-                                 : LoadGridFile(options.input, Readable::kAnything);
+                                 : LoadGridFile(line.input, Readable::kAnything);
   if (loaded.error) {
-    err << kProgram << ": " << InputName(options) << ": " << DescribeFileError(*loaded.error)
-        << '\n';
-    return kExitBadInput;
+    err << kProgram << ": " << InputName(line) << ": " << DescribeFileError(*loaded.error) << '\n';
+    return std::nullopt;
   }
-  GridDocument document;
-  document.Text1 = loaded.cells;
-  // A grid file gives each cell one character, which reads as at most 9, so a
-  // pair is at most 4 x 9 + 9 = 45 and never overflows.
-  [[maybe_unused]] const bool encoded = !BuildDataLines(document).has_value();
-  assert(encoded);
-  if (options.rows) {
-    for (const std::string& code : document.Text2) out << code << '\n';
-  } else {
-    for (const std::string& line : document.Text3) out << line << '\n';
-  }
-  return kExitSuccess;
+  return loaded.cells;
 }
 
-int Decode(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-  std::string text;
-  if (options.input == kStandardInput) {
-    text.assign(std::istreambuf_iterator<char>(in), {});
-  } else {
-    InputFile file;
-    if (const std::optional<FileError> error = file.Open(options.input, Readable::kAnything)) {
-      err << kProgram << ": " << options.input << ": " << DescribeFileError(*error) << '\n';
-      return kExitBadInput;
-    }
-    text.assign(std::istreambuf_iterator<char>(file.stream()), {});
-    if (const std::optional<FileError> error = file.read_error()) {
-      err << kProgram << ": " << options.input << ": " << DescribeFileError(*error) << '\n';
-      return kExitBadInput;
-    }
-  }
-  const DecodedGrid decoded = DecodeDataStatements(text);
-  if (decoded.error) {
-    const DecodeError& error = *decoded.error;
-    err << InputName(options) << ':' << error.position.line << ':' << error.position.column << ": ";
-    if (error.kind == DecodeError::Kind::kNotARowCode) {
-      err << "row code " << QuotedText(error.text) << " is not seven hexadecimal digits\n";
-    } else {
-      err << "the DATA statements end after " << error.count << " of the " << kRows
-          << " row codes a grid needs\n";
-    }
-    return kExitBadInput;
-  }
-  const std::string contents = GridFileText(decoded.cells);
-  if (!options.output) {
+int WriteOutput(const CommandLine& line, std::string_view contents, std::ostream& out,
+                std::ostream& err) {
+  if (!line.output || *line.output == kStandardStream) {
     out << contents;
     return kExitSuccess;
   }
-  if (const std::optional<FileError> error = SaveFile(*options.output, contents)) {
-    err << kProgram << ": " << *options.output << ": " << DescribeFileError(*error) << '\n';
+  if (const std::optional<FileError> error = SaveFile(*line.output, contents)) {
+    err << kProgram << ": " << *line.output << ": " << DescribeFileError(*error) << '\n';
     return kExitBadInput;
   }
   return kExitSuccess;
 }
-
-}  // namespace
 
 int RunGridcodeData(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                     std::ostream& err) {
@@ -174,13 +196,13 @@ int RunGridcodeData(const std::vector<std::string>& arguments, std::istream& in,
     out << kProgram << ' ' << GRIDCODE_VERSION << '\n';
     return kExitSuccess;
   }
-  Options options;
-  if (const std::optional<std::string> problem = Parse(arguments, options)) {
-    err << kProgram << ": " << *problem << "\n\n" << kUsage;
-    return kExitUsage;
+  CommandLine line;
+  if (const std::optional<std::string> problem = ParseCommandLine(arguments, line)) {
+    return UsageError(*problem, err);
   }
-  return options.command == "encode" ? Encode(options, in, out, err)
-                                     : Decode(options, in, out, err);
+  if (line.command == "encode") return Encode(line, in, out, err);
+  if (line.command == "decode") return Decode(line, in, out, err);
+  return UsageError(line.command + " is run by gridcode-data-picture", err);
 }
 
 }  // namespace gridcode

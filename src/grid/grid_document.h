@@ -9,7 +9,9 @@
 #define GRIDCODE_GRID_GRID_DOCUMENT_H_
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace gridcode {
 
@@ -38,6 +40,10 @@ struct GridDocument {
 
   friend bool operator==(const GridDocument&, const GridDocument&) = default;
 };
+
+// Returns the value of a cell that holds exactly one digit "0" to "3", the
+// two-bit value a cell is meant to hold, or nullopt for any other text.
+std::optional<int> TwoBitValue(std::string_view cell);
 
 // Sets every grid cell, index 0 up to 139, to "0". Leaves `Text2` and `Text3`
 // as they are.

@@ -11,8 +11,10 @@
 #include "encoder/cell_value.h"
 #include "encoder/data_lines.h"
 #include "grid/message_text.h"
+#include "picture/grid_picture.h"
 #include "storage/file_io.h"
 #include "storage/grid_file.h"
+#include "window/grid_picture_view.h"
 #include "window/qt_dialogs.h"
 
 namespace gridcode {
@@ -44,6 +46,9 @@ constexpr std::array<Box, kDataLineCount> kDataLineBox = {Box{5040, 6720, 8175, 
                                                           Box{5040, 7200, 8175, 375}};
 constexpr Box kSaveBox = {7800, 8280, 1815, 495};
 constexpr Box kLoadBox = {10200, 8280, 1455, 495};
+// The picture of the grid, level with the first DATA line, in line with grid
+// column 0: 14 x 10 squares of 120 twips.
+constexpr Box kPictureBox = {840, 6720, 1680, 1200};
 
 constexpr double kFontPoints = 14.25;
 constexpr double kCommand1FontPoints = 9;
@@ -78,10 +83,6 @@ std::filesystem::path FileSystemPath(const QString& path) {
   return {QFile::encodeName(path).toStdString()};
 }
 
-bool IsTwoBitDigit(const std::string& text) {
-  return text.size() == 1 && text[0] >= '0' && text[0] <= '3';
-}
-
 }  // namespace
 
 Form1::Form1() : Form1(nullptr) {}
@@ -93,6 +94,7 @@ Form1::Form1(std::unique_ptr<Dialogs> dialogs) : dialogs_(std::move(dialogs)) {
   GridDocument document = ReadFields();
   ResetGrid(document);
   WriteFields(document);
+  picture_->Show(document.Text1);
 }
 
 Form1::~Form1() = default;
@@ -140,6 +142,7 @@ void Form1::CreateControls() {
   }
   Save = make_button(QStringLiteral("Save"), QStringLiteral("SAVE"), kSaveBox);
   LOAD = make_button(QStringLiteral("LOAD"), QStringLiteral("LOAD"), kLoadBox);
+  picture_ = new GridPictureView(kPictureBox.Pixels(), this);
 
   connect(Command1, &QPushButton::clicked, this, &Form1::EncodeGrid);
   connect(Save, &QPushButton::clicked, this, &Form1::SaveGrid);
@@ -170,15 +173,20 @@ void Form1::EncodeGrid() {
   GridDocument document = ReadFields();
   const std::optional<Overflow> overflow = BuildDataLines(document);
   WriteFields(document);
-  MarkUnusualCells(document.Text1);
+  ShowReadings(document.Text1);
   if (overflow) dialogs_->ShowFailure(tr("Overflow"), OverflowMessage(*overflow, document.Text1));
+}
+
+void Form1::ShowReadings(const Cells& cells) {
+  MarkUnusualCells(cells);
+  picture_->Show(cells);
 }
 
 void Form1::MarkUnusualCells(const Cells& cells) {
   for (int i = 0; i < kCellCount; ++i) {
     QLineEdit* cell = Text1[i];
     QString explanation;
-    if (!IsTwoBitDigit(cells[i])) {
+    if (!TwoBitValue(cells[i])) {
       const std::optional<double> value = CellValue(cells[i]);
       explanation =
           value
@@ -263,18 +271,52 @@ void Form1::SaveGrid() {
 void Form1::LoadGrid() {
   const QString path = dialogs_->OpenFileName();
   if (path.isEmpty()) return;  // cancelled
-  LoadedCells loaded = LoadGridFile(FileSystemPath(path), Readable::kRegularFilesOnly);
-  if (loaded.error) {
+  QString reason;
+  std::optional<Cells> cells = ReadCellsFile(FileSystemPath(path), reason);
+  if (!cells) {
     dialogs_->ShowFailure(tr("Cannot load"),
                           tr("The grid could not be loaded from %1: %2.\n\nThe grid is unchanged.")
-                              .arg(QDir::toNativeSeparators(path), FileErrorReason(*loaded.error)));
+                              .arg(QDir::toNativeSeparators(path), reason));
     return;
   }
   // Only the cells change; the row codes and DATA lines stay until Command1.
   GridDocument document = ReadFields();
-  document.Text1 = std::move(loaded.cells);
+  document.Text1 = std::move(*cells);
   WriteFields(document);
-  MarkUnusualCells(document.Text1);
+  ShowReadings(document.Text1);
+}
+
+std::optional<Cells> Form1::ReadCellsFile(const std::filesystem::path& path,
+                                          QString& reason) const {
+  InputFile file;
+  std::optional<FileError> error = file.Open(path, Readable::kRegularFilesOnly);
+  LoadedCells loaded;
+  std::optional<ImportError> picture_error;
+  if (!error) {
+    std::istream& input = file.stream();
+    const bool picture = StartsWithPngSignature(input);
+    input.clear();
+    input.seekg(0);
+    if (picture) {
+      QByteArray bytes;
+      ImportedCells imported = ReadImageBytes(input, bytes)
+                                   ? ImportImage(bytes)
+                                   : ImportedCells{{}, ImportError{ImportError::Kind::kTooLarge}};
+      loaded.cells = std::move(imported.cells);
+      picture_error = imported.error;
+    } else {
+      loaded = ReadGridFile(input);
+    }
+    error = file.read_error() ? file.read_error() : loaded.error;
+  }
+  if (error) {
+    reason = FileErrorReason(*error);
+  } else if (picture_error) {
+    reason = ImportErrorReason(*picture_error);
+  } else {
+    return std::move(loaded.cells);
+  }
+  return std::nullopt;
 }
 
 QString Form1::FileErrorReason(const FileError& error) const {
@@ -292,6 +334,38 @@ QString Form1::FileErrorReason(const FileError& error) const {
       return tr("the file is empty and holds no grid");
   }
   return system_reason;
+}
+
+QString Form1::ImportErrorReason(const ImportError& error) const {
+  const auto pixel = [&] { return tr("pixel (%1, %2)").arg(error.x).arg(error.y); };
+  switch (error.kind) {
+    case ImportError::Kind::kTooLarge:
+      return tr("the picture is over %1 MiB, too large for a grid picture")
+          .arg(kImageByteLimit >> 20);
+    case ImportError::Kind::kNotAnImage:
+      return tr("it begins like a PNG picture but cannot be read (%1)")
+          .arg(ToQString(error.reason));
+    case ImportError::Kind::kWrongSize:
+      return tr("the picture is %1 × %2 pixels, but a grid picture is 14N × 10N pixels for a "
+                "whole N (14 × 10, 28 × 20, 42 × 30, …)")
+          .arg(error.size.width())
+          .arg(error.size.height());
+    case ImportError::Kind::kUnknownIndex:
+      return tr("%1 has palette index %2, but a grid picture uses only the indices 0 to 3")
+          .arg(pixel())
+          .arg(error.index);
+    case ImportError::Kind::kUnknownColour:
+      return tr("%1 has the colour %2, which is none of the four grid colours")
+          .arg(pixel(), QColor::fromRgba(error.colour).name());
+    case ImportError::Kind::kMixedBlock:
+      return tr("%1 differs from the rest of its %2 × %2 block, the cell in row %3, column %4; "
+                "each cell of a grid picture is one colour")
+          .arg(pixel())
+          .arg(error.scale)
+          .arg(RowOf(error.cell_index()) + 1)
+          .arg(ColumnOf(error.cell_index()) + 1);
+  }
+  return {};
 }
 
 QString Form1::RoundTripQuestion(const std::vector<int>& indices, const Cells& cells) const {

@@ -10,7 +10,9 @@
 
 #include <QWidget>
 #include <array>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "grid/grid_document.h"
@@ -23,6 +25,8 @@ class QPushButton;
 namespace gridcode {
 
 struct Overflow;
+struct ImportError;
+class GridPictureView;
 
 class Form1 : public QWidget {
   Q_OBJECT
@@ -46,11 +50,17 @@ class Form1 : public QWidget {
   void SaveGrid();
   void LoadGrid();
 
+  // Shows how the cells were read: the marks of unusual cells and the picture.
+  void ShowReadings(const Cells& cells);
+  // Reads the cells of a grid file, or of a PNG picture, at `path`; on failure
+  // returns nullopt and sets `reason`.
+  std::optional<Cells> ReadCellsFile(const std::filesystem::path& path, QString& reason) const;
   // Tints and explains each cell whose text is not one digit 0 to 3, and
   // clears the mark of the others.
   void MarkUnusualCells(const Cells& cells);
   QString OverflowMessage(const Overflow& overflow, const Cells& cells) const;
   QString FileErrorReason(const FileError& error) const;
+  QString ImportErrorReason(const ImportError& error) const;
   QString RoundTripQuestion(const std::vector<int>& indices, const Cells& cells) const;
 
   std::array<QLineEdit*, kCellCount> Text1{};
@@ -59,6 +69,7 @@ class Form1 : public QWidget {
   QPushButton* Command1 = nullptr;
   QPushButton* Save = nullptr;
   QPushButton* LOAD = nullptr;
+  GridPictureView* picture_ = nullptr;
   std::unique_ptr<Dialogs> dialogs_;
 };
 

@@ -14,6 +14,8 @@
 #include <QTest>
 
 #include "fake_dialogs.h"
+#include "picture/grid_picture.h"
+#include "window/grid_picture_view.h"
 
 // Lets test failures print texts readably.
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -367,6 +369,60 @@ TEST_F(Form1FileTest, AsksBeforeSavingAGridThatWillNotLoadBack) {
   Click("Save");
   EXPECT_EQ(dialogs_->questions.size(), 2u);
   EXPECT_EQ(Contents(path).size(), 140 - 1 + 1 + 2);
+}
+
+TEST_F(Form1FileTest, PictureFollowsCommand1AndLoadButNotTyping) {
+  auto* picture = window_->findChild<GridPictureView*>(QStringLiteral("Picture"));
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->geometry().adjusted(1, 1, -1, -1), QRect(56, 448, 112, 80));
+  EXPECT_FALSE(picture->accessibleName().isEmpty());
+  EXPECT_FALSE(picture->toolTip().isEmpty());
+  const auto drawn = [&](int index) {
+    return picture->image().pixelIndex(ColumnOf(index), RowOf(index));
+  };
+  const auto shown = [&](int index) {  // the colour on screen, in the middle of the square
+    return picture->grab().toImage().pixel(1 + ColumnOf(index) * 8 + 4, 1 + RowOf(index) * 8 + 4);
+  };
+  EXPECT_EQ(drawn(0), 0);  // drawn at start-up
+
+  Type(Cell(0), "3");
+  Type(Cell(1), "x");
+  EXPECT_EQ(drawn(0), 0);  // typing draws nothing
+  Click("Command1");
+  EXPECT_EQ(drawn(0), 3);
+  EXPECT_EQ(drawn(1), 4);  // not one digit 0 to 3
+  EXPECT_EQ(shown(0), kValueColours[3]);
+  EXPECT_EQ(shown(1), kUnusualColour);
+
+  Write(Path("grid.dat"), "2\r\n");
+  dialogs_->SetNextFileName(Path("grid.dat"));
+  Click("LOAD");
+  EXPECT_EQ(drawn(0), 2);
+  EXPECT_EQ(drawn(1), 4);  // an empty cell
+
+  // A PNG picture loads by the same rules as gridcode-data import.
+  Cells cells;
+  cells.fill("1");
+  cells[139] = "3";
+  Write(Path("sprite.png"), RenderPng(cells, 4).png);
+  dialogs_->SetNextFileName(Path("sprite.png"));
+  Click("LOAD");
+  EXPECT_EQ(CellsJoined(), QString(139, QLatin1Char('1')) + "3");
+  EXPECT_EQ(drawn(139), 3);
+  EXPECT_TRUE(dialogs_->failures.empty());
+
+  // A PNG that is not a grid picture: a message, and the grid stays as it was.
+  QImage wrong(15, 10, QImage::Format_RGB32);
+  wrong.fill(Qt::white);
+  ASSERT_TRUE(wrong.save(Path("wrong.png")));
+  const QStringList texts = AllTexts();
+  dialogs_->SetNextFileName(Path("wrong.png"));
+  Click("LOAD");
+  ASSERT_EQ(dialogs_->failures.size(), 1u);
+  EXPECT_TRUE(dialogs_->failures[0].text.contains("15 × 10"))
+      << dialogs_->failures[0].text.toStdString();
+  EXPECT_EQ(AllTexts(), texts);
+  EXPECT_EQ(drawn(139), 3);
 }
 
 }  // namespace
