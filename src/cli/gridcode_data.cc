@@ -18,6 +18,9 @@
 namespace gridcode {
 namespace {
 
+// The largest picture render writes: 64 x 64 pixels a cell.
+constexpr int kMaxScale = 64;
+
 constexpr std::string_view kUsage =
     "Usage:\n"
     "  gridcode-data encode [--rows] [FILE.dat|-]\n"
@@ -117,11 +120,13 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
       const auto [end, error] =
           std::from_chars(number.data(), number.data() + number.size(), line.scale);
       if (error != std::errc() || end != number.data() + number.size() || line.scale < 1 ||
-          line.scale > 64) {
-        return "--scale takes a whole number from 1 to 64, not '" + number + "'";
+          line.scale > kMaxScale) {
+        return std::string("--scale takes a whole number from 1 to 64, not '")
+            .append(number)
+            .append("'");
       }
     } else if (argument.size() > 1 && argument[0] == '-') {
-      return "unknown option '" + argument + "' for " + command;
+      return std::string("unknown option '").append(argument).append("' for ").append(command);
     } else if (have_input) {
       return "more than one input file";
     } else {
@@ -143,13 +148,14 @@ std::string InputName(const CommandLine& line) {
 }
 
 std::string DescribeFileError(const FileError& error) {
-  const std::string system = error.system_error != 0 ? std::strerror(error.system_error) : "";
+  std::string system = error.system_error != 0 ? std::strerror(error.system_error) : "";
   switch (error.kind) {
     case FileError::Kind::kCannotRead:
       return "cannot be read: " + system;
     case FileError::Kind::kCannotWrite:
-      return "cannot be written: " + system +
-             (error.file_changed ? " (the file may now be incomplete)" : " (no file was changed)");
+      return "cannot be written: " + system.append(error.file_changed
+                                                       ? " (the file may now be incomplete)"
+                                                       : " (no file was changed)");
     case FileError::Kind::kIsDirectory:
       return "is a folder, not a file";
     case FileError::Kind::kNotRegularFile:

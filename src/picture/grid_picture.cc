@@ -67,7 +67,9 @@ RenderedPng RenderPng(const Cells& cells, int scale) {
     const std::optional<int> value = TwoBitValue(cells[i]);
     if (!value) return {{}, i};
     for (int y = RowOf(i) * scale; y < (RowOf(i) + 1) * scale; ++y) {
-      std::fill_n(image.scanLine(y) + ColumnOf(i) * scale, scale, static_cast<uchar>(*value));
+      uchar* row = image.scanLine(y);
+      std::fill_n(row + static_cast<std::ptrdiff_t>(ColumnOf(i)) * scale, scale,
+                  static_cast<uchar>(*value));
     }
   }
   RenderedPng rendered;

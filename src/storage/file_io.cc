@@ -167,13 +167,13 @@ class InputFile::Buffer : public std::streambuf {
 
   pos_type seekoff(off_type offset, std::ios_base::seekdir direction,
                    std::ios_base::openmode which) override {
-    if (direction != std::ios_base::beg) return pos_type(off_type(-1));
+    if (direction != std::ios_base::beg) return {off_type(-1)};
     return seekpos(pos_type(offset), which);
   }
 
   pos_type seekpos(pos_type position, std::ios_base::openmode) override {
     if (fd_ < 0 || ::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) {
-      return pos_type(off_type(-1));
+      return {off_type(-1)};
     }
     setg(data_, data_, data_);
     return position;

@@ -57,6 +57,8 @@ bool CellsAreValidUtf8(std::string_view field) {
 // to `kFieldByteLimit` is dropped, since it lies past the 140th character.
 std::optional<std::string> DecodeCp932(std::string_view field) {
   const iconv_t converter = ::iconv_open("UTF-8", "CP932");
+  // iconv_open reports a failure as (iconv_t)-1.
+  // NOLINTNEXTLINE(performance-no-int-to-ptr)
   if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
   // Every CP932 character of one or two bytes becomes at most three bytes.
   std::string decoded(field.size() * 3, '\0');

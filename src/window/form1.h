@@ -1,5 +1,6 @@
 // `Form1`, gridcode's one window: the grid of 140 cells, the ten row codes,
-// the two DATA lines and the buttons `Command1`, `Save` and `LOAD`.
+// the two DATA lines, the buttons `Command1`, `Save` and `LOAD`, and the
+// picture of the grid.
 //
 // The texts of the fields are the state. Each button reads all the field texts
 // into a `GridDocument`, runs one operation of the core on it, and writes the

@@ -63,12 +63,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The grid could not be saved to %1: %2.
-
-No file was changed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cannot load</source>
         <translation type="unfinished"></translation>
     </message>
@@ -79,19 +73,11 @@ The grid is unchanged.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the file cannot be opened (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>it is a folder, not a file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the file is empty and holds no grid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>writing the file failed (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -112,6 +98,71 @@ The grid is unchanged.</source>
 %1
 
 Save anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file may now hold only part of the grid; the grid in the window is unchanged, so save it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid could not be saved to %1: %2.
+
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be written (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, socket or device)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture is over %1 MiB, too large for a grid picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it begins like a PNG picture but cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, but a grid picture is 14N × 10N pixels for a whole N (14 × 10, 28 × 20, 42 × 30, …)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has palette index %2, but a grid picture uses only the indices 0 to 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has the colour %2, which is none of the four grid colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 differs from the rest of its %2 × %2 block, the cell in row %3, column %4; each cell of a grid picture is one colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>gridcode::GridPictureView</name>
+    <message>
+        <source>Grid picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid as a picture, one square a cell: white for 0, green for 1, blue for 2, violet for 3, orange for a cell that is not one digit 0 to 3. Drawn at start-up, by Command1 and by LOAD.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

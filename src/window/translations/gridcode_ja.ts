@@ -56,14 +56,6 @@
         <translation>保存できません</translation>
     </message>
     <message>
-        <source>The grid could not be saved to %1: %2.
-
-No file was changed.</source>
-        <translation>グリッドを %1 に保存できませんでした。%2。
-
-ファイルは変更されていません。</translation>
-    </message>
-    <message>
         <source>Cannot load</source>
         <translation>読み込めません</translation>
     </message>
@@ -76,20 +68,12 @@ The grid is unchanged.</source>
 グリッドは変わっていません。</translation>
     </message>
     <message>
-        <source>the file cannot be opened (%1)</source>
-        <translation>ファイルを開けません (%1)</translation>
-    </message>
-    <message>
         <source>it is a folder, not a file</source>
         <translation>ファイルではなくフォルダーです</translation>
     </message>
     <message>
         <source>the file is empty and holds no grid</source>
         <translation>ファイルが空で、グリッドがありません</translation>
-    </message>
-    <message>
-        <source>writing the file failed (%1)</source>
-        <translation>ファイルの書き込みに失敗しました (%1)</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -120,6 +104,73 @@ Save anyway?</source>
 %1
 
 それでも保存しますか?</translation>
+    </message>
+    <message>
+        <source>The file may now hold only part of the grid; the grid in the window is unchanged, so save it again.</source>
+        <translation>ファイルにはグリッドの一部しか書かれていないかもしれません。ウィンドウのグリッドは変わっていないので、もう一度保存してください。</translation>
+    </message>
+    <message>
+        <source>No file was changed.</source>
+        <translation>ファイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>The grid could not be saved to %1: %2.
+
+%3</source>
+        <translation>グリッドを %1 に保存できませんでした。%2。
+
+%3</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1)</source>
+        <translation>ファイルを読めません (%1)</translation>
+    </message>
+    <message>
+        <source>the file cannot be written (%1)</source>
+        <translation>ファイルに書き込めません (%1)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, socket or device)</source>
+        <translation>通常のファイルではありません (パイプ、ソケット、デバイスなど)</translation>
+    </message>
+    <message>
+        <source>pixel (%1, %2)</source>
+        <translation>画素 (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the picture is over %1 MiB, too large for a grid picture</source>
+        <translation>画像が %1 MiB を超えていて、グリッドの画像としては大きすぎます</translation>
+    </message>
+    <message>
+        <source>it begins like a PNG picture but cannot be read (%1)</source>
+        <translation>PNG 画像のように始まっていますが、読めません (%1)</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, but a grid picture is 14N × 10N pixels for a whole N (14 × 10, 28 × 20, 42 × 30, …)</source>
+        <translation>画像は %1 × %2 画素ですが、グリッドの画像は整数 N について 14N × 10N 画素です (14 × 10、28 × 20、42 × 30 など)</translation>
+    </message>
+    <message>
+        <source>%1 has palette index %2, but a grid picture uses only the indices 0 to 3</source>
+        <translation>%1 のパレット番号は %2 ですが、グリッドの画像が使う番号は 0 から 3 だけです</translation>
+    </message>
+    <message>
+        <source>%1 has the colour %2, which is none of the four grid colours</source>
+        <translation>%1 の色 %2 は、グリッドの 4 色のどれでもありません</translation>
+    </message>
+    <message>
+        <source>%1 differs from the rest of its %2 × %2 block, the cell in row %3, column %4; each cell of a grid picture is one colour</source>
+        <translation>%1 が、%3 行 %4 列のセルにあたる %2 × %2 のブロックのほかの画素と違います。グリッドの画像では、各セルは 1 色です</translation>
+    </message>
+</context>
+<context>
+    <name>gridcode::GridPictureView</name>
+    <message>
+        <source>Grid picture</source>
+        <translation>グリッドの画像</translation>
+    </message>
+    <message>
+        <source>The grid as a picture, one square a cell: white for 0, green for 1, blue for 2, violet for 3, orange for a cell that is not one digit 0 to 3. Drawn at start-up, by Command1 and by LOAD.</source>
+        <translation>グリッドを画像にしたもので、セル 1 つが正方形 1 つです。0 は白、1 は緑、2 は青、3 は紫、0 から 3 の数字 1 文字でないセルはオレンジです。起動時、Command1 と LOAD で描き直されます。</translation>
     </message>
 </context>
 </TS>
