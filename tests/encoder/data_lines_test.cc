@@ -66,11 +66,12 @@ TEST(EncodeRowTest, RowCodes) {
       {{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "&H3", "&O3"}, "000000F"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE("row code " + c.code);
     GridDocument document;
     SetRow(document, 4, c.cells);
     const RowCode row_code = EncodeRow(document.Text1, 4);
     EXPECT_EQ(row_code.overflow, std::nullopt);
-    EXPECT_EQ(row_code.code, c.code) << c.cells[0] << ' ' << c.cells[1];
+    EXPECT_EQ(row_code.code, c.code);
   }
 }
 

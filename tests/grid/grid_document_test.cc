@@ -21,6 +21,7 @@ TEST(GridDocumentTest, CellIndexIsRowMajorFourteenWide) {
     int row, column, index;
   };
   for (const Case& c : {Case{0, 13, 13}, Case{1, 0, 14}, Case{9, 13, 139}, Case{5, 7, 77}}) {
+    SCOPED_TRACE(c.index);
     EXPECT_EQ(CellIndex(c.row, c.column), c.index);
     EXPECT_EQ(RowOf(c.index), c.row);
     EXPECT_EQ(ColumnOf(c.index), c.column);
