@@ -6,24 +6,16 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 
+#include "command_outcome.h"
 #include "encoder/data_lines.h"
 #include "storage/grid_file.h"
 
 namespace gridcode {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
 Outcome RunWith(const std::vector<std::string>& arguments, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = RunGridcodeData(arguments, in, out, err);
-  return {status, out.str(), err.str()};
+  return RunCommand(RunGridcodeData, arguments, input);
 }
 
 std::string RandomGridFile(std::mt19937& random) {

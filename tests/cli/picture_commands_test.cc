@@ -6,23 +6,15 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 
 #include "cli/gridcode_data.h"
+#include "command_outcome.h"
 
 namespace gridcode {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
 Outcome RunPicture(const std::vector<std::string>& arguments, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = RunPictureCommand(arguments, in, out, err);
-  return {status, out.str(), err.str()};
+  return RunCommand(RunPictureCommand, arguments, input);
 }
 
 TEST(PictureCommandsTest, RenderThenImportGivesBackTheGridFileAtEveryScale) {
