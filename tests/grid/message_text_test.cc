@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace gridcode {
 namespace {
 
-TEST(MessageTextTest, QuotesAreCutBetweenCharactersAndNumbersReadBackExactly) {
+TEST(MessageTextTest, QuotesAreCutBetweenCharacters) {
   struct Case {
     std::string text, quoted;
   };
@@ -26,13 +24,6 @@ TEST(MessageTextTest, QuotesAreCutBetweenCharactersAndNumbersReadBackExactly) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(ShortenedText(c.text), c.quoted);
   }
-  for (const double value : {0.1, -4.0, 1e300, 2147483648.5, 5e-324}) {
-    SCOPED_TRACE(value);
-    EXPECT_EQ(std::strtod(NumberText(value).c_str(), nullptr), value);
-    EXPECT_LE(NumberText(value).size(), 24u);
-  }
-  EXPECT_EQ(NumberText(0.1), "0.1");
-  EXPECT_EQ(NumberText(-4), "-4");
 }
 
 }  // namespace
