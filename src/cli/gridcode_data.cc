@@ -166,7 +166,11 @@ std::string DescribeFileError(const FileError& error) {
   return system;
 }
 
-std::string QuotedText(std::string_view text) { return "\"" + ShortenedText(text) + "\""; }
+std::string QuotedText(std::string_view text) {
+  std::string quoted = "\"";
+  quoted.append(ShortenedText(text)).push_back('"');
+  return quoted;
+}
 
 std::optional<Cells> ReadGridInput(const CommandLine& line, std::istream& in, std::ostream& err) {
   const LoadedCells loaded = line.input == kStandardStream

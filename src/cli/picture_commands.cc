@@ -18,7 +18,9 @@ std::string Hex(QRgb colour) {
 }
 
 std::string Place(int x, int y) {
-  return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+  std::string place = "pixel (";
+  place.append(std::to_string(x)).append(", ").append(std::to_string(y)).push_back(')');
+  return place;
 }
 
 std::string Describe(const ImportError& error) {

@@ -7,7 +7,7 @@ namespace gridcode {
 std::string ShortenedText(std::string_view text) {
   std::size_t end = 0;
   for (int characters = 0; end < text.size(); ++characters) {
-    if (characters == kQuotedCharacters) return std::string(text.substr(0, end)) + "\u2026";
+    if (characters == kQuotedCharacters) return std::string(text.substr(0, end)).append("\u2026");
     // A character is its first byte and the continuation bytes after it.
     ++end;
     while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
