@@ -76,15 +76,14 @@ int Render(const CommandLine& line, std::istream& in, std::ostream& out, std::os
 }
 
 int Import(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  QByteArray bytes;
-  bool within_limit = true;
+  ImportedCells imported;
   if (line.input == kStandardStream) {
-    within_limit = ReadImageBytes(in, bytes);
+    imported = ImportImage(in);
   } else {
     InputFile file;
     std::optional<FileError> error = file.Open(line.input, Readable::kAnything);
     if (!error) {
-      within_limit = ReadImageBytes(file.stream(), bytes);
+      imported = ImportImage(file.stream());
       error = file.read_error();
     }
     if (error) {
@@ -92,9 +91,6 @@ int Import(const CommandLine& line, std::istream& in, std::ostream& out, std::os
       return kExitBadInput;
     }
   }
-  const ImportedCells imported = within_limit
-                                     ? ImportImage(bytes)
-                                     : ImportedCells{{}, ImportError{ImportError::Kind::kTooLarge}};
   if (imported.error) {
     err << InputName(line) << ": " << Describe(*imported.error) << '\n';
     return kExitBadInput;

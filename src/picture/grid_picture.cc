@@ -130,15 +130,17 @@ ImportedCells ImportImage(const QByteArray& bytes) {
   return imported;
 }
 
-bool ReadImageBytes(std::istream& input, QByteArray& bytes) {
+ImportedCells ImportImage(std::istream& input) {
   std::vector<char> chunk(1 << 16);
-  bytes.clear();
+  QByteArray bytes;
   while (input.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) ||
          input.gcount() > 0) {
     bytes.append(chunk.data(), input.gcount());
-    if (static_cast<std::size_t>(bytes.size()) > kImageByteLimit) return false;
+    if (static_cast<std::size_t>(bytes.size()) > kImageByteLimit) {
+      return {{}, ImportError{ImportError::Kind::kTooLarge}};
+    }
   }
-  return true;
+  return ImportImage(bytes);
 }
 
 bool StartsWithPngSignature(std::istream& input) {

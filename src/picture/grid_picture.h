@@ -35,7 +35,6 @@ inline constexpr std::array<QRgb, 4> kValueColours = {0xFFFFFFFF, 0xFF35B779, 0x
 // The colour of a cell that does not hold one digit 0 to 3.
 inline constexpr QRgb kUnusualColour = 0xFFFFD699;
 
-inline constexpr int kMaxRenderScale = 64;
 // The most bytes of an image file that are read.
 inline constexpr std::size_t kImageByteLimit = std::size_t{64} << 20;
 // The first bytes of every PNG file. No grid file that gridcode writes starts
@@ -52,7 +51,7 @@ struct RenderedPng {
   std::optional<int> unusual_cell;  // the index of a cell that is not one digit 0 to 3
 };
 
-// Returns the PNG of `cells` at `scale` (1 to kMaxRenderScale) pixels a cell.
+// Returns the PNG of `cells` at `scale` (1 to 64) pixels a cell.
 RenderedPng RenderPng(const Cells& cells, int scale);
 
 // Why an image is not a grid picture, with what was found and where.
@@ -87,9 +86,9 @@ struct ImportedCells {
 // format that the toolkit reads without plugins of its own.
 ImportedCells ImportImage(const QByteArray& bytes);
 
-// Reads all of `input` into `bytes`; returns false if it holds more than
-// kImageByteLimit bytes.
-bool ReadImageBytes(std::istream& input, QByteArray& bytes);
+// Reads the cells from the image file held by `input`, of at most
+// kImageByteLimit bytes; reads no more than one byte past that.
+ImportedCells ImportImage(std::istream& input);
 
 // Returns whether `input`, from its current place, starts with the PNG
 // signature; reads at most its length.

@@ -298,10 +298,7 @@ std::optional<Cells> Form1::ReadCellsFile(const std::filesystem::path& path,
     input.clear();
     input.seekg(0);
     if (picture) {
-      QByteArray bytes;
-      ImportedCells imported = ReadImageBytes(input, bytes)
-                                   ? ImportImage(bytes)
-                                   : ImportedCells{{}, ImportError{ImportError::Kind::kTooLarge}};
+      ImportedCells imported = ImportImage(input);
       loaded.cells = std::move(imported.cells);
       picture_error = imported.error;
     } else {
