@@ -1,11 +1,12 @@
-// Benchmarks: the core encoding, one Command1 through the real widgets, and
-// loading grid files of 142 bytes and of 1 GB (paths from GRIDCODE_SMALL_FILE
-// and GRIDCODE_HUGE_FILE, made by scripts/bench).
+// Benchmarks: the core encoding, one Command1 and one click of paint through
+// the real widgets, and loading grid files of 142 bytes and of 1 GB (paths
+// from GRIDCODE_SMALL_FILE and GRIDCODE_HUGE_FILE, made by scripts/bench).
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <cstdlib>
 
@@ -48,6 +49,35 @@ void BM_Command1ThroughTheWindow(benchmark::State& state) {
   if (data_line->text().isEmpty()) state.SkipWithError("Command1 wrote nothing");
 }
 BENCHMARK(BM_Command1ThroughTheWindow)->Unit(benchmark::kMicrosecond);
+
+// From the press of a button on the picture to the picture repainted: the
+// cell's field written, its mark cleared, the picture drawn again.
+void BM_PaintClickThroughTheWindow(benchmark::State& state) {
+  gridcode::Form1 window;
+  window.show();
+  auto* picture = window.findChild<QWidget*>(QStringLiteral("Picture"));
+  auto* cell = window.findChild<QLineEdit*>(QStringLiteral("Text1_0"));
+  const QPointF middle(5, 5);  // in the first cell
+  bool left = true;
+  for (auto _ : state) {
+    // Left and right in turn, so that every click changes the cell.
+    const Qt::MouseButton button = left ? Qt::LeftButton : Qt::RightButton;
+    QMouseEvent press(QEvent::MouseButtonPress, middle, picture->mapToGlobal(middle), button,
+                      button, Qt::NoModifier);
+    QApplication::sendEvent(picture, &press);
+    picture->repaint();
+    state.PauseTiming();
+    QMouseEvent release(QEvent::MouseButtonRelease, middle, picture->mapToGlobal(middle), button,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &release);
+    left = !left;
+    state.ResumeTiming();
+  }
+  if (cell->text() != QStringLiteral("0") && cell->text() != QStringLiteral("3")) {
+    state.SkipWithError("the click painted nothing");
+  }
+}
+BENCHMARK(BM_PaintClickThroughTheWindow)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadGridFile(benchmark::State& state, const char* variable) {
   const char* path = std::getenv(variable);

@@ -7,7 +7,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "grid of 2-bit cells to BASIC DATA lines")
 set(CPACK_PACKAGE_DESCRIPTION
     "gridcode is a small desktop editor: fill a grid of 14 by 10 cells with the\n"
     "digits 0 to 3 and it packs each row into seven hexadecimal digits, gathered\n"
-    "into two BASIC DATA lines, and shows the grid as a picture. gridcode-data\n"
+    "into two BASIC DATA lines, and shows the grid as a picture to paint on.\n"
+    "Grids are saved as one-line text files or PNG pictures. gridcode-data\n"
     "converts grid files to DATA lines and PNG pictures, and back, from the\n"
     "command line.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})

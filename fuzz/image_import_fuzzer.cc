@@ -1,10 +1,11 @@
-// Feeds arbitrary bytes to the picture importer, as LOAD and gridcode-data
-// import do with an image file. Besides crashes, hangs and undefined behaviour
-// it checks that an imported grid holds only the digits 0 to 3 and renders to
-// a picture that imports back to the same cells.
+// Feeds arbitrary bytes to the picture reader, as LOAD and gridcode-data
+// import do with a picture file. Besides crashes, hangs and undefined
+// behaviour it checks that an imported grid holds only the digits 0 to 3 and
+// renders, in the style it was read with, to a picture that reads back the same.
 
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
 
 #include "picture/grid_picture.h"
 
@@ -17,12 +18,13 @@ void Check(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-  const gridcode::ImportedCells imported = gridcode::ImportImage(bytes);
+  const gridcode::ImportedPicture imported =
+      gridcode::ImportPng(std::string_view(reinterpret_cast<const char*>(data), size));
   if (imported.error) return 0;
   for (const std::string& cell : imported.cells) Check(gridcode::TwoBitValue(cell).has_value());
-  const gridcode::RenderedPng rendered = gridcode::RenderPng(imported.cells, 1);
-  Check(!rendered.unusual_cell);
-  Check(gridcode::ImportImage(rendered.png).cells == imported.cells);
+  const gridcode::RenderedPng rendered = gridcode::RenderPng(imported.cells, imported.style);
+  Check(!rendered.unusual_cell && !rendered.png.empty());
+  const gridcode::ImportedPicture again = gridcode::ImportPng(rendered.png);
+  Check(!again.error && again.cells == imported.cells && again.style == imported.style);
   return 0;
 }

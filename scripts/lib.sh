@@ -2,9 +2,9 @@
 # Sourced, not run.
 
 # The packages that building, running and testing gridcode need.
-GRIDCODE_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  libgl-dev libgtest-dev libgmock-dev
-  fonts-ipafont-gothic)
+GRIDCODE_PACKAGES=(g++ cmake ninja-build libspng-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
+  libgtest-dev libgmock-dev fonts-ipafont-gothic)
 
 # ensure_packages NAME...: installs those of the packages that are missing, with
 # sudo when not root. Does nothing, quickly, when all are there.

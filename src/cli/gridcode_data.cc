@@ -2,13 +2,13 @@
 
 #include <cassert>
 #include <charconv>
-#include <cstring>
-#include <iostream>
-#include <iterator>
+#include <ostream>
 
+#include "cli/messages.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
 #include "grid/message_text.h"
+#include "picture/cells_file.h"
 #include "storage/grid_file.h"
 
 #ifndef GRIDCODE_VERSION
@@ -18,33 +18,70 @@
 namespace gridcode {
 namespace {
 
-// The largest picture render writes: 64 x 64 pixels a cell.
-constexpr int kMaxScale = 64;
-
 constexpr std::string_view kUsage =
     "Usage:\n"
-    "  gridcode-data encode [--rows] [FILE.dat|-]\n"
+    "  gridcode-data encode [--rows] [FILE|-]\n"
     "  gridcode-data decode [-o OUT.dat] [FILE|-]\n"
-    "  gridcode-data render [--scale N] [FILE.dat|-] -o OUT.png\n"
-    "  gridcode-data import [IMAGE|-] [-o OUT.dat]\n"
+    "  gridcode-data render [--scale N] [FILE|-] -o OUT.png\n"
+    "  gridcode-data import [PICTURE.png|-] [-o OUT.dat]\n"
     "  gridcode-data --help | --version\n"
     "\n"
-    "encode  reads a grid file as gridcode's LOAD does and prints the two DATA\n"
-    "        lines that Command1 shows; with --rows, the ten row codes instead.\n"
-    "decode  reads DATA statements (gridcode's two lines, or a BASIC listing with\n"
-    "        line numbers), takes the first ten row codes and writes the grid\n"
-    "        file: to standard output, or with -o to OUT.dat.\n"
-    "render  reads a grid file of the digits 0 to 3 and writes its picture, an\n"
-    "        indexed PNG of 14N x 10N pixels (N = --scale, 1 to 64, default 1)\n"
-    "        whose palette index is the cell's value.\n"
-    "import  reads a picture of 14N x 10N pixels, each N x N block one of the\n"
-    "        four colours (or palette indices 0 to 3), and writes the grid file.\n"
+    "encode  reads a grid file, or a grid picture, as gridcode's LOAD does and\n"
+    "        prints the two DATA lines that Command1 shows; with --rows, the ten\n"
+    "        row codes instead.\n"
+    "decode  reads DATA statements (gridcode's two lines, or a BASIC listing),\n"
+    "        takes the first ten row codes and writes the grid file: to standard\n"
+    "        output, or with -o to OUT.dat.\n"
+    "render  reads a grid file (or picture) of the digits 0 to 3 and writes its\n"
+    "        picture, an indexed PNG of 14N x 10N pixels (N = --scale, 1 to 64,\n"
+    "        default 1) whose palette index is the cell's value.\n"
+    "import  reads a PNG picture of 14N x 10N pixels (N up to 64), each N x N\n"
+    "        block one of the four colours (or palette indices 0 to 3), and\n"
+    "        writes the grid file.\n"
     "\n"
     "FILE defaults to standard input, OUT to standard output where it may be\n"
     "left out. Exit status: 0 success, 1 bad input, 2 bad usage.\n";
 
+// The name of the input in messages: its path, or "<stdin>".
+std::string InputName(const CommandLine& line) {
+  return line.input == kStandardStream ? "<stdin>" : line.input;
+}
+
+// Reads the cells of the input that `line` names (or `in`) as LOAD does;
+// reports a failure on `err` and returns nullopt.
+std::optional<Cells> ReadInput(const CommandLine& line, Accepted accepted, std::istream& in,
+                               std::ostream& err) {
+  const CellsFile file = line.input == kStandardStream
+                             ? ReadCells(in, accepted)
+                             : LoadCells(line.input, Readable::kAnything, accepted);
+  if (file.file_error) {
+    Report(err, InputName(line), DescribeFileError(*file.file_error));
+  } else if (file.picture_error) {
+    Report(err, InputName(line), DescribeImportError(*file.picture_error));
+  } else {
+    return file.cells;
+  }
+  return std::nullopt;
+}
+
+// Writes `contents` to the -o file of `line`, or to `out`; reports a failure
+// on `err`. Returns the exit status.
+int WriteOutput(const CommandLine& line, std::string_view contents, std::ostream& out,
+                std::ostream& err) {
+  if (!line.output || *line.output == kStandardStream) {
+    out << contents;
+    return kExitSuccess;
+  }
+  if (const std::optional<FileError> error =
+          SaveFile(*line.output, contents, Writable::kAnything)) {
+    Report(err, *line.output, DescribeFileError(*error));
+    return kExitBadInput;
+  }
+  return kExitSuccess;
+}
+
 int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadGridInput(line, in, err);
+  const std::optional<Cells> cells = ReadInput(line, Accepted::kGridFilesAndPictures, in, err);
   if (!cells) return kExitBadInput;
   GridDocument document;
   document.Text1 = *cells;
@@ -61,41 +98,60 @@ int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
 }
 
 int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  std::string text;
-  if (line.input == kStandardStream) {
-    text.assign(std::istreambuf_iterator<char>(in), {});
-  } else {
-    InputFile file;
-    std::optional<FileError> error = file.Open(line.input, Readable::kAnything);
-    if (!error) {
-      text.assign(std::istreambuf_iterator<char>(file.stream()), {});
-      error = file.read_error();
-    }
-    if (error) {
-      err << kProgram << ": " << line.input << ": " << DescribeFileError(*error) << '\n';
+  InputFile file;
+  std::istream* input = &in;
+  if (line.input != kStandardStream) {
+    if (const std::optional<FileError> error = file.Open(line.input, Readable::kAnything)) {
+      Report(err, InputName(line), DescribeFileError(*error));
       return kExitBadInput;
     }
+    input = &file.stream();
   }
-  const DecodedGrid decoded = DecodeDataStatements(text);
+  const DecodedGrid decoded = DecodeDataStatements(*input);
+  if (const std::optional<FileError> error = InputFile::ReadErrorOf(*input)) {
+    Report(err, InputName(line), DescribeFileError(*error));
+    return kExitBadInput;
+  }
   if (decoded.error) {
     const DecodeError& error = *decoded.error;
-    err << InputName(line) << ':' << error.position.line << ':' << error.position.column << ": ";
-    if (error.kind == DecodeError::Kind::kNotARowCode) {
-      err << "row code " << QuotedText(error.text) << " is not seven hexadecimal digits\n";
-    } else {
-      err << "the DATA statements end after " << error.count << " of the " << kRows
-          << " row codes a grid needs\n";
+    std::string place = InputName(line) + ':' + std::to_string(error.position.line);
+    if (error.kind != DecodeError::Kind::kLineTooLong) {
+      place.append(":").append(std::to_string(error.position.column));
     }
+    Report(err, place, DescribeDecodeError(error));
     return kExitBadInput;
   }
   return WriteOutput(line, GridFileText(decoded.cells), out, err);
 }
 
-}  // namespace
-
-bool IsPictureCommand(std::string_view command) {
-  return command == "render" || command == "import";
+int Render(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
+  const std::optional<Cells> cells = ReadInput(line, Accepted::kGridFilesAndPictures, in, err);
+  if (!cells) return kExitBadInput;
+  const RenderedPng rendered = RenderPng(*cells, {.scale = line.scale});
+  if (rendered.unusual_cell) {
+    const int index = *rendered.unusual_cell;
+    Report(err, InputName(line), DescribeUnusualCell(index, (*cells)[index]));
+    return kExitBadInput;
+  }
+  if (rendered.png.empty()) {
+    Report(err, InputName(line), "the picture cannot be made (" + rendered.failure + ")");
+    return kExitBadInput;
+  }
+  return WriteOutput(line, rendered.png, out, err);
 }
+
+int Import(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
+  const std::optional<Cells> cells = ReadInput(line, Accepted::kPicturesOnly, in, err);
+  if (!cells) return kExitBadInput;
+  return WriteOutput(line, GridFileText(*cells), out, err);
+}
+
+int UsageError(std::string_view problem, std::ostream& err) {
+  err << kProgram << ": " << problem << "\n\n" << kUsage;
+  return kExitUsage;
+}
+
+}  // namespace
 
 std::optional<std::string> ParseCommandLine(const std::vector<std::string>& arguments,
                                             CommandLine& line) {
@@ -103,7 +159,7 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
   if (arguments.empty()) return "no command given";
   line.command = arguments[i++];
   const std::string& command = line.command;
-  if (command != "encode" && command != "decode" && !IsPictureCommand(command)) {
+  if (command != "encode" && command != "decode" && command != "render" && command != "import") {
     return "unknown command '" + command + "'";
   }
   bool have_input = false;
@@ -120,10 +176,9 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
       const auto [end, error] =
           std::from_chars(number.data(), number.data() + number.size(), line.scale);
       if (error != std::errc() || end != number.data() + number.size() || line.scale < 1 ||
-          line.scale > kMaxScale) {
-        return std::string("--scale takes a whole number from 1 to 64, not '")
-            .append(number)
-            .append("'");
+          line.scale > kLargestScale) {
+        return "--scale takes a whole number from 1 to " + std::to_string(kLargestScale) +
+               ", not '" + number + "'";
       }
     } else if (argument.size() > 1 && argument[0] == '-') {
       return std::string("unknown option '").append(argument).append("' for ").append(command);
@@ -138,64 +193,6 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
   return std::nullopt;
 }
 
-int UsageError(std::string_view problem, std::ostream& err) {
-  err << kProgram << ": " << problem << "\n\n" << kUsage;
-  return kExitUsage;
-}
-
-std::string InputName(const CommandLine& line) {
-  return line.input == kStandardStream ? "<stdin>" : line.input;
-}
-
-std::string DescribeFileError(const FileError& error) {
-  std::string system = error.system_error != 0 ? std::strerror(error.system_error) : "";
-  switch (error.kind) {
-    case FileError::Kind::kCannotRead:
-      return "cannot be read: " + system;
-    case FileError::Kind::kCannotWrite:
-      return "cannot be written: " + system.append(error.file_changed
-                                                       ? " (the file may now be incomplete)"
-                                                       : " (no file was changed)");
-    case FileError::Kind::kIsDirectory:
-      return "is a folder, not a file";
-    case FileError::Kind::kNotRegularFile:
-      return "is not a regular file";
-    case FileError::Kind::kNothingToRead:
-      return "is empty and holds no grid";
-  }
-  return system;
-}
-
-std::string QuotedText(std::string_view text) {
-  std::string quoted = "\"";
-  quoted.append(ShortenedText(text)).push_back('"');
-  return quoted;
-}
-
-std::optional<Cells> ReadGridInput(const CommandLine& line, std::istream& in, std::ostream& err) {
-  const LoadedCells loaded = line.input == kStandardStream
-                                 ? ReadGridFile(in)
-                                 : LoadGridFile(line.input, Readable::kAnything);
-  if (loaded.error) {
-    err << kProgram << ": " << InputName(line) << ": " << DescribeFileError(*loaded.error) << '\n';
-    return std::nullopt;
-  }
-  return loaded.cells;
-}
-
-int WriteOutput(const CommandLine& line, std::string_view contents, std::ostream& out,
-                std::ostream& err) {
-  if (!line.output || *line.output == kStandardStream) {
-    out << contents;
-    return kExitSuccess;
-  }
-  if (const std::optional<FileError> error = SaveFile(*line.output, contents)) {
-    err << kProgram << ": " << *line.output << ": " << DescribeFileError(*error) << '\n';
-    return kExitBadInput;
-  }
-  return kExitSuccess;
-}
-
 int RunGridcodeData(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                     std::ostream& err) {
   if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
@@ -208,11 +205,12 @@ int RunGridcodeData(const std::vector<std::string>& arguments, std::istream& in,
   }
   CommandLine line;
   if (const std::optional<std::string> problem = ParseCommandLine(arguments, line)) {
-    return UsageError(*problem, err);
+    return UsageError(VisibleText(*problem), err);
   }
   if (line.command == "encode") return Encode(line, in, out, err);
   if (line.command == "decode") return Decode(line, in, out, err);
-  return UsageError(line.command + " is run by gridcode-data-picture", err);
+  if (line.command == "render") return Render(line, in, out, err);
+  return Import(line, in, out, err);
 }
 
 }  // namespace gridcode

@@ -4,46 +4,66 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <iostream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
 #include "cli/gridcode_data.h"
-
-#ifndef GRIDCODE_PICTURE_HELPER
-#define GRIDCODE_PICTURE_HELPER "gridcode-data-picture"
-#endif
+#include "storage/file_io.h"
 
 namespace {
 
-// Runs gridcode-data-picture with the same arguments, in place of this
-// process. It stands beside gridcode-data in the build, and in its own folder
-// when installed (GRIDCODE_PICTURE_HELPER, relative to gridcode-data's).
-int RunPictureHelper(char* argv[]) {
-  std::error_code error;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-  const std::filesystem::path folder = self.parent_path();
-  for (const std::filesystem::path& helper :
-       {folder / "gridcode-data-picture", folder / GRIDCODE_PICTURE_HELPER}) {
-    if (!error && ::access(helper.c_str(), X_OK) == 0) {
-      ::execv(helper.c_str(), argv);
-      std::cerr << "gridcode-data: " << helper.string() << ": " << std::strerror(errno) << '\n';
-      return gridcode::kExitBadInput;
-    }
+// Standard output through a buffer of its own, written with the system's
+// calls, so that a failed write is known with the system's reason.
+class StandardOutput : public std::streambuf {
+ public:
+  StandardOutput() { setp(data_, data_ + sizeof data_); }
+
+  // The reason the last failed write gave, or 0.
+  int error() const { return error_; }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (sync() != 0) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) sputc(traits_type::to_char_type(c));
+    return traits_type::not_eof(c);
   }
-  std::cerr << "gridcode-data: " << argv[1]
-            << " needs gridcode-data-picture, which is not installed\n";
-  return gridcode::kExitBadInput;
-}
+
+  int sync() override {
+    const char* next = pbase();
+    while (next < pptr()) {
+      const ssize_t n = ::write(STDOUT_FILENO, next, static_cast<std::size_t>(pptr() - next));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        error_ = n < 0 ? errno : EIO;
+        return -1;
+      }
+      next += n;
+    }
+    setp(data_, data_ + sizeof data_);
+    return 0;
+  }
+
+ private:
+  char data_[1 << 16];
+  int error_ = 0;
+};
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc > 1 && gridcode::IsPictureCommand(argv[1])) return RunPictureHelper(argv);
-  std::ios::sync_with_stdio(false);
+  gridcode::InputFile standard_input;
+  standard_input.OpenStandardInput();
+  StandardOutput standard_output;
+  std::ostream out(&standard_output);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  const int status = gridcode::RunGridcodeData(arguments, std::cin, std::cout, std::cerr);
-  std::cout.flush();
-  return std::cout ? status : gridcode::kExitBadInput;
+  const int status = gridcode::RunGridcodeData(arguments, standard_input.stream(), out, std::cerr);
+  out.flush();
+  if (standard_output.error() != 0) {
+    std::cerr << gridcode::kProgram
+              << ": standard output: " << std::strerror(standard_output.error()) << '\n';
+    return gridcode::kExitBadInput;
+  }
+  return status;
 }

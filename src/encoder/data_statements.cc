@@ -1,12 +1,17 @@
 #include "encoder/data_statements.h"
 
 #include <cctype>
+#include <sstream>
+#include <streambuf>
 #include <vector>
+
+#include "grid/utf8.h"
 
 namespace gridcode {
 namespace {
 
 constexpr std::size_t kRowCodeDigits = kColumns / 2;
+constexpr int kEnd = std::char_traits<char>::eof();
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -25,13 +30,101 @@ bool StartsWithKeyword(std::string_view text, std::string_view keyword) {
   return true;
 }
 
+// Reads a listing one line at a time, within kLongestListingLine bytes a line.
+class ListingLines {
+ public:
+  enum class Result { kLine, kEnd, kTooLong };
+
+  explicit ListingLines(std::streambuf& input) : input_(input) { SkipByteOrderMark(); }
+
+  // Reads the next line, without its line end, into `line`.
+  Result Next(std::string& line) {
+    line.clear();
+    if (empty_lines_ > 0) {
+      --empty_lines_;
+      ++number_;
+      return Result::kLine;
+    }
+    line.swap(carried_);
+    int c = input_.sgetc();
+    if (c == kEnd && line.empty()) return Result::kEnd;
+    ++number_;
+    while (c != kEnd && c != '\r' && c != '\n') {
+      if (line.size() == kLongestListingLine) return Result::kTooLong;
+      line.push_back(static_cast<char>(c));
+      c = input_.snextc();
+    }
+    ended_with_line_end_ = c != kEnd;
+    if (c == '\r') {
+      // CR LF and CR CR LF end one line; each other CR ends a line of its own.
+      int more_returns = 0;
+      while ((c = input_.snextc()) == '\r') ++more_returns;
+      if (c == '\n') {
+        input_.sbumpc();
+      } else {
+        empty_lines_ = more_returns;
+      }
+    } else if (c == '\n') {
+      input_.sbumpc();
+    }
+    return Result::kLine;
+  }
+
+  // The number of the line last read, from 1.
+  int number() const { return number_; }
+
+  // Whether the line last read ended with a line end rather than the input's end.
+  bool ended_with_line_end() const { return ended_with_line_end_; }
+
+ private:
+  // Skips a byte order mark; bytes that begin like one but are not one stay
+  // as the start of the first line.
+  void SkipByteOrderMark() {
+    for (const char expected : kByteOrderMark) {
+      if (input_.sgetc() != std::char_traits<char>::to_int_type(expected)) return;
+      carried_.push_back(static_cast<char>(input_.sbumpc()));
+    }
+    carried_.clear();
+  }
+
+  std::streambuf& input_;
+  std::string carried_;  // bytes read ahead that belong to the next line
+  int number_ = 0;
+  int empty_lines_ = 0;  // lines ended by lone CRs already read
+  bool ended_with_line_end_ = false;
+};
+
 struct Item {
   std::string_view text;
   TextPosition position;
 };
 
+// Returns the end of the statement text that starts at `i`: the first colon or
+// apostrophe outside a string, or the end of the line. Commas end it too when
+// `at_comma` is set.
+std::size_t StatementPartEnd(std::string_view text, std::size_t i, bool at_comma) {
+  while (i < text.size() && text[i] != ':' && text[i] != '\'' && !(at_comma && text[i] == ',')) {
+    if (text[i] == '"') {
+      const std::size_t closing = text.find('"', i + 1);
+      i = closing == std::string_view::npos ? text.size() : closing + 1;
+    } else {
+      ++i;
+    }
+  }
+  return i;
+}
+
+// Returns the text of a DATA item as written: a quoted item is the text
+// between its quotes (the closing quote may be missing at the line's end).
+std::string_view ItemText(std::string_view item) {
+  if (item.empty() || item.front() != '"') return item;
+  const std::size_t closing = item.find('"', 1);
+  if (closing == std::string_view::npos) return item.substr(1);
+  if (closing == item.size() - 1) return item.substr(1, closing - 1);
+  return item;  // something after the string: not one item BASIC would read
+}
+
 // Appends the items of the DATA statements of one line (line number `line`).
-// A statement ends at the line end or at a ":" that separates statements.
 void CollectItems(std::string_view text, int line, std::vector<Item>& items) {
   std::size_t i = 0;
   const auto skip_blanks = [&] {
@@ -41,70 +134,80 @@ void CollectItems(std::string_view text, int line, std::vector<Item>& items) {
   while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
   while (i < text.size()) {
     skip_blanks();
-    const bool is_data = StartsWithKeyword(text.substr(i), "DATA");
-    if (is_data) {
+    if (i == text.size() || text[i] == '\'' || StartsWithKeyword(text.substr(i), "REM")) return;
+    if (StartsWithKeyword(text.substr(i), "DATA")) {
       i += 4;
       while (true) {
         skip_blanks();
         const std::size_t begin = i;
-        while (i < text.size() && text[i] != ',' && text[i] != ':') ++i;
+        i = StatementPartEnd(text, i, true);
         std::size_t end = i;
         while (end > begin && IsBlank(text[end - 1])) --end;
-        items.push_back({text.substr(begin, end - begin), {line, static_cast<int>(begin) + 1}});
-        if (i >= text.size() || text[i] == ':') break;
+        items.push_back(
+            {ItemText(text.substr(begin, end - begin)), {line, static_cast<int>(begin) + 1}});
+        if (i == text.size() || text[i] != ',') break;
         ++i;  // the comma
       }
     } else {
-      while (i < text.size() && text[i] != ':') ++i;
+      i = StatementPartEnd(text, i, false);
     }
+    if (i < text.size() && text[i] == '\'') return;
     if (i < text.size()) ++i;  // the colon
   }
 }
 
+bool IsRowCode(std::string_view text) {
+  if (text.size() != kRowCodeDigits) return false;
+  for (const char c : text) {
+    if (HexValue(c) < 0) return false;
+  }
+  return true;
+}
+
+DecodedGrid Failure(DecodeError error) { return {{}, std::move(error)}; }
+
 }  // namespace
 
-DecodedGrid DecodeDataStatements(std::string_view text) {
-  std::vector<Item> items;
-  int line = 1;
-  TextPosition end_position;
-  while (!text.empty() && items.size() < kRows) {
-    const std::size_t line_end = text.find('\n');
-    std::string_view line_text = text.substr(0, line_end);
-    if (!line_text.empty() && line_text.back() == '\r') line_text.remove_suffix(1);
-    CollectItems(line_text, line, items);
-    end_position = {line, static_cast<int>(line_text.size()) + 1};
-    if (line_end == std::string_view::npos) break;
-    text.remove_prefix(line_end + 1);
-    ++line;
-    end_position = {line, 1};
-  }
-
-  // A line may hold more items than the grid needs; those are not read.
-  if (items.size() > kRows) items.resize(kRows);
+DecodedGrid DecodeDataStatements(std::istream& input) {
+  ListingLines lines(*input.rdbuf());
   DecodedGrid decoded;
-  for (std::size_t row = 0; row < items.size(); ++row) {
-    const Item& item = items[row];
-    bool valid = item.text.size() == kRowCodeDigits;
-    for (std::size_t k = 0; valid && k < kRowCodeDigits; ++k) valid = HexValue(item.text[k]) >= 0;
-    if (!valid) {
-      decoded.error =
-          DecodeError{DecodeError::Kind::kNotARowCode, item.position, std::string(item.text)};
-      decoded.cells = {};
-      return decoded;
+  std::vector<Item> items;
+  std::string text;
+  int rows = 0;
+  TextPosition end = {1, 1};
+  while (rows < kRows) {
+    const ListingLines::Result result = lines.Next(text);
+    if (result == ListingLines::Result::kEnd) {
+      return Failure({DecodeError::Kind::kTooFewRowCodes, end, {}, rows});
     }
-    for (std::size_t k = 0; k < kRowCodeDigits; ++k) {
-      const int digit = HexValue(item.text[k]);
-      const int left = CellIndex(static_cast<int>(row), static_cast<int>(2 * k));
-      decoded.cells[left] = std::string(1, static_cast<char>('0' + digit / 4));
-      decoded.cells[left + 1] = std::string(1, static_cast<char>('0' + digit % 4));
+    if (result == ListingLines::Result::kTooLong) {
+      return Failure({DecodeError::Kind::kLineTooLong, {lines.number(), 1}, {}, rows});
     }
-  }
-  if (items.size() < kRows) {
-    decoded.error = DecodeError{
-        DecodeError::Kind::kTooFewRowCodes, end_position, {}, static_cast<int>(items.size())};
-    decoded.cells = {};
+    items.clear();
+    CollectItems(text, lines.number(), items);
+    // A line may hold more items than the grid needs; those are not read.
+    for (std::size_t i = 0; i < items.size() && rows < kRows; ++i, ++rows) {
+      const Item& item = items[i];
+      if (!IsRowCode(item.text)) {
+        return Failure({DecodeError::Kind::kNotARowCode, item.position, std::string(item.text)});
+      }
+      for (std::size_t k = 0; k < kRowCodeDigits; ++k) {
+        const int digit = HexValue(item.text[k]);
+        const int left = CellIndex(rows, static_cast<int>(2 * k));
+        decoded.cells[left] = std::string(1, static_cast<char>('0' + digit / 4));
+        decoded.cells[left + 1] = std::string(1, static_cast<char>('0' + digit % 4));
+      }
+    }
+    end = lines.ended_with_line_end()
+              ? TextPosition{lines.number() + 1, 1}
+              : TextPosition{lines.number(), static_cast<int>(text.size()) + 1};
   }
   return decoded;
+}
+
+DecodedGrid DecodeDataStatements(std::string_view text) {
+  std::istringstream input{std::string(text)};
+  return DecodeDataStatements(input);
 }
 
 }  // namespace gridcode

@@ -1,15 +1,32 @@
 // Reading a grid back out of DATA statements: the reverse of the encoding.
 //
 // The text may be the two lines that Command1 makes, or a BASIC listing in
-// which DATA statements stand after line numbers ("100 DATA F000000,..."), in
-// upper or lower case, among other statements. The first ten items of the DATA
+// which DATA statements stand among other statements, after line numbers or
+// without them ("100 DATA F000000,..."). The first ten items of the DATA
 // statements, in order, are the row codes of rows 0 to 9; each must be
 // exactly seven hexadecimal digits, and each digit d gives the two cells
-// d div 4 and d mod 4. Items after the tenth are not read.
+// d div 4 and d mod 4. Reading stops as soon as the ten are known.
+//
+// The listing is read as BASIC reads it:
+//  - A line ends at LF, CR LF, a lone CR, or CR CR LF (a CR LF file whose line
+//    ends were converted once more). A UTF-8 byte order mark before the
+//    first line is skipped.
+//  - A line may start with a line number. Statements are separated by colons
+//    outside strings; a string runs from a double quote to the next one or to
+//    the end of the line.
+//  - REM at the start of a statement, and an apostrophe outside a string,
+//    make the rest of the line a comment. Keywords are read in any letter case.
+//  - The items of a DATA statement are separated by commas and end at a colon
+//    or a comment. Blanks around an item are not part of it; an item in double
+//    quotes is the text between them.
+//  - A line longer than 64 KiB is an error: no listing has one, and reading
+//    stops there, so that input of any length is read in bounded memory.
 
 #ifndef GRIDCODE_ENCODER_DATA_STATEMENTS_H_
 #define GRIDCODE_ENCODER_DATA_STATEMENTS_H_
 
+#include <cstddef>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +34,9 @@
 #include "grid/grid_document.h"
 
 namespace gridcode {
+
+// The longest line of a listing that is read, in bytes.
+inline constexpr std::size_t kLongestListingLine = std::size_t{64} << 10;
 
 // A place in a text: line and column, both counted from 1, in bytes.
 struct TextPosition {
@@ -29,9 +49,10 @@ struct DecodeError {
   enum class Kind {
     kNotARowCode,     // `text` is not seven hexadecimal digits
     kTooFewRowCodes,  // the text ended after `count` row codes
+    kLineTooLong,     // line `position.line` is longer than kLongestListingLine
   };
   Kind kind;
-  TextPosition position;  // where the item starts, or the end of the text
+  TextPosition position;  // where the item starts, the end of the text, or the long line
   std::string text;
   int count = 0;
 };
@@ -41,7 +62,11 @@ struct DecodedGrid {
   std::optional<DecodeError> error;
 };
 
-// Returns the grid whose row codes are the first ten DATA items of `text`.
+// Returns the grid whose row codes are the first ten DATA items of `input`,
+// reading no further than the line that holds the tenth.
+DecodedGrid DecodeDataStatements(std::istream& input);
+
+// The same for a text in memory.
 DecodedGrid DecodeDataStatements(std::string_view text);
 
 }  // namespace gridcode

@@ -1,98 +1,124 @@
-// The picture of the grid: one square a cell, in the colour of its value, and
-// the grid as a PNG image, out and back in.
+// The picture of the grid: one square a cell, in the colour of its value, as
+// a PNG file, out and back in. Plain C++ on libspng; the window draws the same
+// colours with its toolkit.
 //
 // The four values have four colours, clearly apart in lightness as well as in
 // hue, from white for 0 to dark violet for 3; a cell that does not hold one
 // digit 0 to 3 is drawn in a fifth colour, the orange with which the window
 // tints such cells.
 //
-// A grid picture is 14N x 10N pixels for a whole N >= 1, each cell an N x N
-// block of one colour. Rendered, it is an indexed PNG whose palette holds the
-// four colours, so that a pixel's palette index is its cell's value. Imported,
-// a pixel's value is its palette index (0 to 3) in an indexed image, or else
-// its colour, which must be one of the four; a fully transparent pixel is 0.
-// Works on QImage alone: it needs no display and no application object.
+// A grid picture is 14N x 10N pixels for a whole N from 1 to 64, each cell an
+// N x N block of one colour. Written, it is an indexed PNG whose palette
+// entries 0 to 3 are the colours of the values, so that a pixel's palette
+// index is its cell's value. Read, every PNG is taken:
+//  - an indexed picture by palette index: 0 to 3 are the values, and an index
+//    past the palette's entries, or above 3, is an error;
+//  - any other (greyscale, grey and alpha, RGB, RGBA; 1 to 16 bits) by colour:
+//    each pixel must be exactly one of the four colours, or fully transparent,
+//    which is 0.
+// The size is checked from the header before any pixel is decoded, so that a
+// picture too large for a grid is refused at once and in little memory.
 
 #ifndef GRIDCODE_PICTURE_GRID_PICTURE_H_
 #define GRIDCODE_PICTURE_GRID_PICTURE_H_
 
-#include <QByteArray>
-#include <QImage>
 #include <array>
 #include <cstddef>
-#include <istream>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "grid/grid_document.h"
+#include "picture/picture_format.h"
 
 namespace gridcode {
 
+// A colour as 0xAARRGGBB, the form the toolkit's images use as well.
+using Argb = std::uint32_t;
+
 // The colours of the values 0 to 3.
-inline constexpr std::array<QRgb, 4> kValueColours = {0xFFFFFFFF, 0xFF35B779, 0xFF31688E,
+inline constexpr std::array<Argb, 4> kValueColours = {0xFFFFFFFF, 0xFF35B779, 0xFF31688E,
                                                       0xFF440154};
 // The colour of a cell that does not hold one digit 0 to 3.
-inline constexpr QRgb kUnusualColour = 0xFFFFD699;
+inline constexpr Argb kUnusualColour = 0xFFFFD699;
 
-// The most bytes of an image file that are read.
+// The largest N of a 14N x 10N picture that is written or read.
+inline constexpr int kLargestScale = 64;
+// The most bytes of a picture file that are read.
 inline constexpr std::size_t kImageByteLimit = std::size_t{64} << 20;
-// The first bytes of every PNG file. No grid file that gridcode writes starts
-// with them: 0x89 does not begin a UTF-8 character.
-inline constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1A\n";
 
-// Returns the picture of `cells`: 14 x 10 pixels, indexed, with the four value
-// colours at indices 0 to 3 and the unusual colour at index 4.
-QImage CellsImage(const Cells& cells);
+// How a grid picture is drawn: its scale and the colours of the four values.
+struct PictureStyle {
+  int scale = 1;                                // N: each cell is an N x N block
+  std::array<Argb, 4> palette = kValueColours;  // palette entries 0 to 3
 
-// A PNG of a grid, or the first cell that has no value to draw.
-struct RenderedPng {
-  QByteArray png;
-  std::optional<int> unusual_cell;  // the index of a cell that is not one digit 0 to 3
+  friend bool operator==(const PictureStyle&, const PictureStyle&) = default;
 };
 
-// Returns the PNG of `cells` at `scale` (1 to 64) pixels a cell.
-RenderedPng RenderPng(const Cells& cells, int scale);
+// A PNG of a grid, or why there is none.
+struct RenderedPng {
+  std::string png;                  // empty when there is a failure
+  std::optional<int> unusual_cell;  // the first cell that is not one digit 0 to 3
+  std::string failure = {};         // what the PNG library said, if it could not write
+};
 
-// Why an image is not a grid picture, with what was found and where.
+// Returns the indexed PNG of `cells` drawn in `style` (scale 1 to 64).
+RenderedPng RenderPng(const Cells& cells, const PictureStyle& style = {});
+
+// A colour read from a picture, 16 bits a channel; 8-bit channels are
+// widened (0xAB becomes 0xABAB), so that 8 and 16-bit pictures compare alike.
+struct Colour16 {
+  std::uint16_t red = 0, green = 0, blue = 0, alpha = 0;
+  friend bool operator==(const Colour16&, const Colour16&) = default;
+};
+
+// Returns `colour` widened to 16 bits a channel.
+Colour16 Widened(Argb colour);
+
+// Returns `colour` as "#rrggbb" when it has 8-bit channels, else "#rrrrggggbbbb".
+std::string ColourText(const Colour16& colour);
+std::string ColourText(Argb colour);
+
+// Why a file is not a grid picture, with what was found and where.
 struct ImportError {
   enum class Kind {
-    kTooLarge,       // the file is over kImageByteLimit bytes
-    kNotAnImage,     // no image could be read from the bytes
-    kWrongSize,      // `size` is not 14N x 10N
-    kUnknownIndex,   // the pixel at `x`, `y` has palette index `index`, above 3
-    kUnknownColour,  // the pixel at `x`, `y` has colour `colour`, none of the four
-    kMixedBlock,     // the pixel at `x`, `y` differs from the rest of its cell's block
+    kFileTooLarge,      // the file is over kImageByteLimit bytes
+    kOtherFormat,       // the file is a picture in `format`, not a PNG
+    kNotAPicture,       // the file is no picture at all
+    kUnreadable,        // a PNG that cannot be read: `reason`
+    kWrongSize,         // `width` x `height` is not 14N x 10N
+    kTooLarge,          // `width` x `height` is 14N x 10N with N above kLargestScale
+    kIndexPastPalette,  // pixel `x`, `y` has index `index`, past the `palette_size` entries
+    kUnknownIndex,      // pixel `x`, `y` has palette index `index`, above 3
+    kUnknownColour,     // pixel `x`, `y` has colour `colour`, none of the four
+    kMixedBlock,        // pixel `x`, `y` differs from the rest of its cell's block
   };
-  Kind kind = Kind::kNotAnImage;
-  QSize size = {};
+  Kind kind = Kind::kUnreadable;
+  PictureFormat format = PictureFormat::kNone;
+  std::string reason = {};
+  int width = 0, height = 0;
   int x = 0, y = 0;
   int index = 0;
-  QRgb colour = 0;
-  int scale = 0;            // N, for kMixedBlock
-  std::string reason = {};  // for kNotAnImage: what the image reader said
+  int palette_size = 0;
+  Colour16 colour = {};
+  int scale = 0;  // N, for kMixedBlock
 
   // The cell (row-major index) of the pixel at `x`, `y`, for kMixedBlock.
   int cell_index() const { return CellIndex(y / scale, x / scale); }
+
+  friend bool operator==(const ImportError&, const ImportError&) = default;
 };
 
-// The cells of an imported picture, or why there are none.
-struct ImportedCells {
-  Cells cells;
+// The cells of a grid picture and how it was drawn, or why there are none.
+struct ImportedPicture {
+  Cells cells;         // each "0" to "3"; empty when `error` is set
+  PictureStyle style;  // its scale, and for an indexed picture its palette entries 0 to 3
   std::optional<ImportError> error;
 };
 
-// Reads the cells from the image file held by `bytes`: a PNG, or any other
-// format that the toolkit reads without plugins of its own.
-ImportedCells ImportImage(const QByteArray& bytes);
-
-// Reads the cells from the image file held by `input`, of at most
-// kImageByteLimit bytes; reads no more than one byte past that.
-ImportedCells ImportImage(std::istream& input);
-
-// Returns whether `input`, from its current place, starts with the PNG
-// signature; reads at most its length.
-bool StartsWithPngSignature(std::istream& input);
+// Reads the grid picture that `bytes` holds, a PNG file.
+ImportedPicture ImportPng(std::string_view bytes);
 
 }  // namespace gridcode
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <random>
 #include <string>
 
@@ -45,13 +46,16 @@ bool WriteAll(int fd, std::string_view contents, std::size_t& written) {
 }
 
 // Creates a new, empty, hidden file beside `target`, readable and writable as the
-// umask allows, and returns its descriptor, or -1 with errno set.
+// umask allows, and returns its descriptor, or -1 with errno set. Its name is
+// short and of one length, so that it fits wherever the target's name fits.
 int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temporary) {
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = target.filename().string();
-    name.insert(name.begin(), '.');
-    name.append(".").append(std::to_string(random() % 1000000)).append(".tmp");
+    std::string name = ".gridcode-";
+    const std::uint32_t bits = random();
+    for (int shift = 28; shift >= 0; shift -= 4) {
+      name.push_back("0123456789abcdef"[(bits >> shift) & 0xF]);
+    }
     temporary = target;
     temporary.replace_filename(name);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -129,21 +133,37 @@ std::optional<FileError> SaveInPlace(const std::filesystem::path& target,
   return error;
 }
 
+// Writes `contents` straight into the device or pipe at `target`, as any
+// stream of bytes is written there.
+std::optional<FileError> WriteDirectly(const std::filesystem::path& target,
+                                       std::string_view contents) {
+  errno = 0;
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return SystemError(Kind::kCannotWrite);
+  std::optional<FileError> error;
+  std::size_t written = 0;
+  if (!WriteAll(fd, contents, written)) error = SystemError(Kind::kCannotWrite, written > 0);
+  if (::close(fd) != 0 && !error) error = SystemError(Kind::kCannotWrite, true);
+  return error;
+}
+
 }  // namespace
 
-// Reads a file descriptor through a buffer of its own.
+// Reads a file descriptor through a buffer of its own, keeping the system's
+// reason when a read fails.
 class InputFile::Buffer : public std::streambuf {
  public:
   ~Buffer() override { Close(); }
 
-  void Attach(int fd) {
+  void Attach(int fd, bool owned) {
     Close();
     fd_ = fd;
+    owned_ = owned;
     error_ = 0;
     setg(data_, data_, data_);
   }
   void Close() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0 && owned_) ::close(fd_);
     fd_ = -1;
     setg(data_, data_, data_);
   }
@@ -165,22 +185,9 @@ class InputFile::Buffer : public std::streambuf {
     return n == 0 ? traits_type::eof() : traits_type::to_int_type(*gptr());
   }
 
-  pos_type seekoff(off_type offset, std::ios_base::seekdir direction,
-                   std::ios_base::openmode which) override {
-    if (direction != std::ios_base::beg) return {off_type(-1)};
-    return seekpos(pos_type(offset), which);
-  }
-
-  pos_type seekpos(pos_type position, std::ios_base::openmode) override {
-    if (fd_ < 0 || ::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) {
-      return {off_type(-1)};
-    }
-    setg(data_, data_, data_);
-    return position;
-  }
-
  private:
   int fd_ = -1;
+  bool owned_ = false;
   int error_ = 0;
   char data_[4096];
 };
@@ -218,8 +225,13 @@ std::optional<FileError> InputFile::Open(const std::filesystem::path& path, Read
     return refusal;
   }
   if (regular_only) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  buffer_->Attach(fd);
+  buffer_->Attach(fd, true);
   return std::nullopt;
+}
+
+void InputFile::OpenStandardInput() {
+  stream_.clear();
+  buffer_->Attach(STDIN_FILENO, false);
 }
 
 std::istream& InputFile::stream() { return stream_; }
@@ -227,6 +239,12 @@ std::istream& InputFile::stream() { return stream_; }
 std::optional<FileError> InputFile::read_error() const {
   if (buffer_->error() == 0) return std::nullopt;
   return FileError{Kind::kCannotRead, buffer_->error()};
+}
+
+std::optional<FileError> InputFile::ReadErrorOf(const std::istream& stream) {
+  const auto* buffer = dynamic_cast<const Buffer*>(stream.rdbuf());
+  if (buffer == nullptr || buffer->error() == 0) return std::nullopt;
+  return FileError{Kind::kCannotRead, buffer->error()};
 }
 
 LoadedCells ReadGridFile(std::istream& input) {
@@ -243,8 +261,16 @@ LoadedCells LoadGridFile(const std::filesystem::path& path, Readable readable) {
   return loaded;
 }
 
-std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string_view contents) {
+std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string_view contents,
+                                  Writable writable) {
   if (path.empty()) return FileError{Kind::kCannotWrite, ENOENT};
+  if (writable == Writable::kAnything) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0 &&
+        (S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode))) {
+      return WriteDirectly(path, contents);
+    }
+  }
   std::error_code error;
   std::filesystem::path target = path;
   if (std::filesystem::is_symlink(path, error)) {

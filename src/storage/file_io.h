@@ -51,6 +51,12 @@ enum class Readable {
   kAnything,          // also pipes and devices, waiting for a writer as the system does
 };
 
+// Which files may be written.
+enum class Writable {
+  kRegularFilesOnly,  // refuses pipes, sockets and devices
+  kAnything,          // also writes straight into a device or pipe (/dev/null, /dev/stdout)
+};
+
 // A file open for reading, as a stream; closed when destroyed.
 class InputFile {
  public:
@@ -62,11 +68,18 @@ class InputFile {
   // Opens the file at `path`; returns why it cannot be opened, or nullopt.
   std::optional<FileError> Open(const std::filesystem::path& path, Readable readable);
 
-  // The file's bytes, from the start; seeking back to 0 works on regular files.
+  // Reads the process's standard input, which stays open when this closes.
+  void OpenStandardInput();
+
+  // The file's bytes, from the start.
   std::istream& stream();
 
   // The failure of the last read, or nullopt.
   std::optional<FileError> read_error() const;
+
+  // The failure of the last read of `stream` if it is the stream of an
+  // InputFile, or nullopt.
+  static std::optional<FileError> ReadErrorOf(const std::istream& stream);
 
  private:
   class Buffer;
@@ -83,8 +96,10 @@ LoadedCells LoadGridFile(const std::filesystem::path& path, Readable readable);
 
 // Makes `contents` the contents of the file at `path`, creating it if need
 // be, as the header describes. A symbolic link is followed, not replaced; a
-// file the user may not write, a folder, a pipe or a device is refused.
-std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string_view contents);
+// file the user may not write and a folder are refused, and so are a pipe and
+// a device unless `writable` allows them.
+std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string_view contents,
+                                  Writable writable = Writable::kRegularFilesOnly);
 
 }  // namespace gridcode
 

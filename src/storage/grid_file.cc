@@ -3,7 +3,8 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <cstdint>
+
+#include "grid/utf8.h"
 
 namespace gridcode {
 namespace {
@@ -11,36 +12,6 @@ namespace {
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
 bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
-
-// Returns the length of the valid UTF-8 sequence at the start of `text`, or 0
-// if it does not start with one (RFC 3629: no overlong forms, no surrogates,
-// nothing above U+10FFFF).
-std::size_t Utf8SequenceLength(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-  const std::uint8_t lead = byte(0);
-  std::size_t length = 0;
-  std::uint8_t second_low = 0x80, second_high = 0xBF;
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) second_low = 0xA0;   // overlong
-    if (lead == 0xED) second_high = 0x9F;  // surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) second_low = 0x90;   // overlong
-    if (lead == 0xF4) second_high = 0x8F;  // above U+10FFFF
-  } else {
-    return 0;
-  }
-  if (text.size() < length) return 0;
-  if (byte(1) < second_low || byte(1) > second_high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-  }
-  return length;
-}
 
 // Returns whether the characters of `field` that reach a cell are valid UTF-8.
 bool CellsAreValidUtf8(std::string_view field) {
@@ -105,15 +76,25 @@ std::string GridFileText(const Cells& cells) {
 std::optional<std::string> ReadFirstField(std::istream& input) {
   std::streambuf& buffer = *input.rdbuf();
   constexpr int kEnd = std::char_traits<char>::eof();
+  std::string field;
   int c = buffer.sgetc();
-  while (c == ' ' || c == '\t' || IsLineEnd(c)) c = buffer.snextc();
-  if (c == kEnd) return std::nullopt;
+  // A byte order mark is skipped; bytes that only begin like one start the field.
+  for (const char mark : kByteOrderMark) {
+    if (c != std::char_traits<char>::to_int_type(mark)) break;
+    field.push_back(mark);
+    c = buffer.snextc();
+  }
+  if (field == kByteOrderMark) field.clear();
 
   // A quoted field runs to the next quote, across line ends; any other field
   // ends at a comma or a line end.
-  const bool quoted = c == '"';
-  if (quoted) c = buffer.snextc();
-  std::string field;
+  bool quoted = false;
+  if (field.empty()) {
+    while (c == ' ' || c == '\t' || IsLineEnd(c)) c = buffer.snextc();
+    if (c == kEnd) return std::nullopt;
+    quoted = c == '"';
+    if (quoted) c = buffer.snextc();
+  }
   while (c != kEnd && field.size() < kFieldByteLimit) {
     if (quoted ? c == '"' : c == ',' || IsLineEnd(c)) break;
     field.push_back(static_cast<char>(c));
@@ -135,7 +116,8 @@ std::vector<int> CellsThatWillNotLoadBack(const Cells& cells) {
     const std::string_view cell = cells[i];
     const bool one_character = !cell.empty() && Utf8SequenceLength(cell) == cell.size();
     const bool ends_field = cell == "," || cell == "\r" || cell == "\n";
-    const bool read_differently = i == 0 && (cell == " " || cell == "\t" || cell == "\"");
+    const bool read_differently =
+        i == 0 && (cell == " " || cell == "\t" || cell == "\"" || cell == kByteOrderMark);
     if (!one_character || ends_field || read_differently) indices.push_back(i);
   }
   return indices;

@@ -7,12 +7,15 @@
 // holds exactly one character that does not end or quote the field.
 //
 // How the first field is read:
+//  - A UTF-8 byte order mark at the start of the file is skipped (saving
+//    writes none).
 //  - Spaces and tabs before it are skipped, and so are line ends: a file that
 //    begins with empty lines is read from its first non-empty line.
 //  - A field that starts with a double quote runs to the next double quote,
 //    across line ends, or to the end of the file if there is none; the quotes
 //    are not part of it.
-//  - Any other field ends at the first comma, CR, LF or the end of the file. A
+//  - Any other field ends at the first comma, CR, LF or the end of the file
+//    (so every kind of line end ends it: LF, CR LF, a lone CR). A
 //    double quote inside it is an ordinary character.
 //  - At most 560 bytes of the field are read (140 characters of up to four
 //    bytes), so a file of any size loads in the same time.
@@ -57,7 +60,7 @@ Cells SplitCells(std::string_view field);
 
 // Returns, in index order, the cells that would not load back as they are:
 // not exactly one character, a comma or a line end, or a first cell that is a
-// space, a tab or a double quote.
+// space, a tab, a double quote or U+FEFF (read as a byte order mark).
 std::vector<int> CellsThatWillNotLoadBack(const Cells& cells);
 
 }  // namespace gridcode

@@ -22,6 +22,10 @@ class Dialogs {
   // the user cancelled.
   virtual QString OpenFileName() = 0;
 
+  // Makes the file dialog offer no name next time, so that the name of a file
+  // that could not be loaded is not offered for saving.
+  virtual void ForgetFileName() = 0;
+
   // Reports a failure and waits until the user has read it.
   virtual void ShowFailure(const QString& title, const QString& message) = 0;
 

@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include <QButtonGroup>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -11,10 +12,12 @@
 #include "encoder/cell_value.h"
 #include "encoder/data_lines.h"
 #include "grid/message_text.h"
+#include "picture/cells_file.h"
 #include "picture/grid_picture.h"
 #include "storage/file_io.h"
 #include "storage/grid_file.h"
 #include "window/grid_picture_view.h"
+#include "window/paint_swatch.h"
 #include "window/qt_dialogs.h"
 
 namespace gridcode {
@@ -49,6 +52,9 @@ constexpr Box kLoadBox = {10200, 8280, 1455, 495};
 // The picture of the grid, level with the first DATA line, in line with grid
 // column 0: 14 x 10 squares of 120 twips.
 constexpr Box kPictureBox = {840, 6720, 1680, 1200};
+// The swatches of the values 0 to 3 below the picture, in line with grid
+// columns 0 to 3, level with the middle of SAVE: squares the size of a cell.
+constexpr int kSwatchTop = 8340;
 
 constexpr double kFontPoints = 14.25;
 constexpr double kCommand1FontPoints = 9;
@@ -71,9 +77,9 @@ QFont FormFont(double points) {
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
-// Returns `text` quoted for a message, cut short if long.
+// Returns `text` quoted for a message, cut short if long, controls shown.
 QString Quoted(const std::string& text) {
-  return QStringLiteral("“%1”").arg(ToQString(ShortenedText(text)));
+  return QStringLiteral("“%1”").arg(ToQString(QuotableText(text)));
 }
 
 QString Number(double value) { return ToQString(NumberText(value)); }
@@ -143,19 +149,36 @@ void Form1::CreateControls() {
   Save = make_button(QStringLiteral("Save"), QStringLiteral("SAVE"), kSaveBox);
   LOAD = make_button(QStringLiteral("LOAD"), QStringLiteral("LOAD"), kLoadBox);
   picture_ = new GridPictureView(kPictureBox.Pixels(), this);
+  swatches_ = new QButtonGroup(this);
+  for (int value = 0; value < static_cast<int>(kValueColours.size()); ++value) {
+    const Box box = {kColumnLeft[value], kSwatchTop, kCellSize, kCellSize};
+    swatches_->addButton(new PaintSwatch(value, box.Pixels(), this), value);
+  }
+  // The darkest value is chosen at start-up.
+  const int chosen = static_cast<int>(kValueColours.size()) - 1;
+  swatches_->button(chosen)->setChecked(true);
+  picture_->SetPaintValue(chosen);
 
   connect(Command1, &QPushButton::clicked, this, &Form1::EncodeGrid);
   connect(Save, &QPushButton::clicked, this, &Form1::SaveGrid);
   connect(LOAD, &QPushButton::clicked, this, &Form1::LoadGrid);
+  connect(swatches_, &QButtonGroup::idClicked, picture_, &GridPictureView::SetPaintValue);
+  connect(picture_, &GridPictureView::Painted, this, &Form1::PaintCells);
   Text1[0]->setFocus();
 }
 
 GridDocument Form1::ReadFields() const {
   GridDocument document;
-  for (int i = 0; i < kCellCount; ++i) document.Text1[i] = Text1[i]->text().toStdString();
+  document.Text1 = CellTexts();
   for (int i = 0; i < kRows; ++i) document.Text2[i] = Text2[i]->text().toStdString();
   for (int i = 0; i < kDataLineCount; ++i) document.Text3[i] = Text3[i]->text().toStdString();
   return document;
+}
+
+Cells Form1::CellTexts() const {
+  Cells cells;
+  for (int i = 0; i < kCellCount; ++i) cells[i] = Text1[i]->text().toStdString();
+  return cells;
 }
 
 void Form1::WriteFields(const GridDocument& document) {
@@ -184,7 +207,6 @@ void Form1::ShowReadings(const Cells& cells) {
 
 void Form1::MarkUnusualCells(const Cells& cells) {
   for (int i = 0; i < kCellCount; ++i) {
-    QLineEdit* cell = Text1[i];
     QString explanation;
     if (!TwoBitValue(cells[i])) {
       const std::optional<double> value = CellValue(cells[i]);
@@ -194,18 +216,34 @@ void Form1::MarkUnusualCells(const Cells& cells) {
               : tr("A cell holds one digit from 0 to 3; this one holds a number "
                    "too large to encode.");
     }
-    if (explanation == cell->toolTip()) continue;
-    if (explanation.isEmpty()) {
-      cell->setPalette(QPalette());  // back to the window's palette
-    } else {
-      QPalette tinted = cell->palette();
-      tinted.setColor(QPalette::Base, QColor(255, 214, 153));
-      tinted.setColor(QPalette::Text, Qt::black);
-      cell->setPalette(tinted);
-    }
-    cell->setToolTip(explanation);
-    cell->setAccessibleDescription(explanation);
+    MarkCell(i, explanation);
   }
+}
+
+void Form1::MarkCell(int index, const QString& explanation) {
+  QLineEdit* cell = Text1[index];
+  if (explanation == cell->toolTip()) return;
+  if (explanation.isEmpty()) {
+    cell->setPalette(QPalette());  // back to the window's palette
+  } else {
+    QPalette tinted = cell->palette();
+    tinted.setColor(QPalette::Base, QColor::fromRgba(kUnusualColour));
+    tinted.setColor(QPalette::Text, Qt::black);
+    cell->setPalette(tinted);
+  }
+  cell->setToolTip(explanation);
+  cell->setAccessibleDescription(explanation);
+}
+
+void Form1::PaintCells(const QList<int>& indices, int value) {
+  // The painted cells hold a digit 0 to 3, so their marks go; the row codes
+  // and DATA lines wait for Command1, as after typing.
+  const QString digit = QString::number(value);
+  for (const int index : indices) {
+    if (Text1[index]->text() != digit) Text1[index]->setText(digit);
+    MarkCell(index, QString());
+  }
+  picture_->Show(CellTexts());
 }
 
 QString Form1::OverflowMessage(const Overflow& overflow, const Cells& cells) const {
@@ -247,17 +285,13 @@ QString Form1::OverflowMessage(const Overflow& overflow, const Cells& cells) con
 }
 
 void Form1::SaveGrid() {
-  // The file's text is made from the cells as they are when SAVE is pressed.
-  const Cells cells = ReadFields().Text1;
-  const std::string contents = GridFileText(cells);
-  const std::vector<int> will_change = CellsThatWillNotLoadBack(cells);
-  if (!will_change.empty() &&
-      !dialogs_->Confirm(tr("Save grid"), RoundTripQuestion(will_change, cells))) {
-    return;
-  }
+  // The file's contents are made from the cells as they are when SAVE is pressed.
+  const Cells cells = CellTexts();
   const QString path = dialogs_->SaveFileName();
   if (path.isEmpty()) return;  // cancelled
-  if (const std::optional<FileError> error = SaveFile(FileSystemPath(path), contents)) {
+  const std::optional<std::string> contents = SavedContents(path, cells);
+  if (!contents) return;
+  if (const std::optional<FileError> error = SaveFile(FileSystemPath(path), *contents)) {
     const QString outcome = error->file_changed
                                 ? tr("The file may now hold only part of the grid; the grid "
                                      "in the window is unchanged, so save it again.")
@@ -268,52 +302,68 @@ void Form1::SaveGrid() {
   }
 }
 
+std::optional<std::string> Form1::SavedContents(const QString& path, const Cells& cells) {
+  // A picture that LOAD reads keeps its scale and colours when it is replaced.
+  const CellsFile existing =
+      LoadCells(FileSystemPath(path), Readable::kRegularFilesOnly, Accepted::kGridFilesAndPictures);
+  const bool picture = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ||
+                       existing.format == PictureFormat::kPng;
+  if (!picture) {
+    const std::vector<int> will_change = CellsThatWillNotLoadBack(cells);
+    if (!will_change.empty() &&
+        !dialogs_->Confirm(tr("Save grid"), RoundTripQuestion(will_change, cells))) {
+      return std::nullopt;
+    }
+    return GridFileText(cells);
+  }
+  const PictureStyle style = existing.format == PictureFormat::kPng && !existing.failed()
+                                 ? existing.style
+                                 : PictureStyle{};
+  RenderedPng rendered = RenderPng(cells, style);
+  if (rendered.unusual_cell) {
+    const int index = *rendered.unusual_cell;
+    dialogs_->ShowFailure(
+        tr("Cannot save"),
+        tr("The grid cannot be saved as a picture to %1: the cell in row %2, column %3 holds %4, "
+           "and a picture holds only the digits 0 to 3.\n\nNo file was changed.")
+            .arg(QDir::toNativeSeparators(path))
+            .arg(RowOf(index) + 1)
+            .arg(ColumnOf(index) + 1)
+            .arg(Quoted(cells[index])));
+    return std::nullopt;
+  }
+  if (rendered.png.empty()) {
+    dialogs_->ShowFailure(tr("Cannot save"),
+                          tr("The picture could not be made (%1).\n\nNo file was changed.")
+                              .arg(ToQString(rendered.failure)));
+    return std::nullopt;
+  }
+  return std::move(rendered.png);
+}
+
 void Form1::LoadGrid() {
   const QString path = dialogs_->OpenFileName();
   if (path.isEmpty()) return;  // cancelled
-  QString reason;
-  std::optional<Cells> cells = ReadCellsFile(FileSystemPath(path), reason);
-  if (!cells) {
+  CellsFile file =
+      LoadCells(FileSystemPath(path), Readable::kRegularFilesOnly, Accepted::kGridFilesAndPictures);
+  if (file.failed()) {
+    // SAVE must not offer this file's name: the grid in the window is not its grid.
+    dialogs_->ForgetFileName();
     dialogs_->ShowFailure(tr("Cannot load"),
                           tr("The grid could not be loaded from %1: %2.\n\nThe grid is unchanged.")
-                              .arg(QDir::toNativeSeparators(path), reason));
+                              .arg(QDir::toNativeSeparators(path), ReadFailureReason(file)));
     return;
   }
   // Only the cells change; the row codes and DATA lines stay until Command1.
   GridDocument document = ReadFields();
-  document.Text1 = std::move(*cells);
+  document.Text1 = std::move(file.cells);
   WriteFields(document);
   ShowReadings(document.Text1);
 }
 
-std::optional<Cells> Form1::ReadCellsFile(const std::filesystem::path& path,
-                                          QString& reason) const {
-  InputFile file;
-  std::optional<FileError> error = file.Open(path, Readable::kRegularFilesOnly);
-  LoadedCells loaded;
-  std::optional<ImportError> picture_error;
-  if (!error) {
-    std::istream& input = file.stream();
-    const bool picture = StartsWithPngSignature(input);
-    input.clear();
-    input.seekg(0);
-    if (picture) {
-      ImportedCells imported = ImportImage(input);
-      loaded.cells = std::move(imported.cells);
-      picture_error = imported.error;
-    } else {
-      loaded = ReadGridFile(input);
-    }
-    error = file.read_error() ? file.read_error() : loaded.error;
-  }
-  if (error) {
-    reason = FileErrorReason(*error);
-  } else if (picture_error) {
-    reason = ImportErrorReason(*picture_error);
-  } else {
-    return std::move(loaded.cells);
-  }
-  return std::nullopt;
+QString Form1::ReadFailureReason(const CellsFile& file) const {
+  return file.file_error ? FileErrorReason(*file.file_error)
+                         : ImportErrorReason(*file.picture_error);
 }
 
 QString Form1::FileErrorReason(const FileError& error) const {
@@ -336,24 +386,42 @@ QString Form1::FileErrorReason(const FileError& error) const {
 QString Form1::ImportErrorReason(const ImportError& error) const {
   const auto pixel = [&] { return tr("pixel (%1, %2)").arg(error.x).arg(error.y); };
   switch (error.kind) {
-    case ImportError::Kind::kTooLarge:
+    case ImportError::Kind::kFileTooLarge:
       return tr("the picture is over %1 MiB, too large for a grid picture")
           .arg(kImageByteLimit >> 20);
-    case ImportError::Kind::kNotAnImage:
+    case ImportError::Kind::kOtherFormat:
+      return tr("it is a %1 picture, and gridcode reads PNG pictures only")
+          .arg(ToQString(std::string(FormatName(error.format))));
+    case ImportError::Kind::kNotAPicture:
+      return tr("it is not a PNG picture");
+    case ImportError::Kind::kUnreadable:
       return tr("it begins like a PNG picture but cannot be read (%1)")
           .arg(ToQString(error.reason));
     case ImportError::Kind::kWrongSize:
       return tr("the picture is %1 × %2 pixels, but a grid picture is 14N × 10N pixels for a "
                 "whole N (14 × 10, 28 × 20, 42 × 30, …)")
-          .arg(error.size.width())
-          .arg(error.size.height());
+          .arg(error.width)
+          .arg(error.height);
+    case ImportError::Kind::kTooLarge:
+      return tr("the picture is %1 × %2 pixels, but a grid picture has at most %3 × %3 pixels "
+                "a cell (%4 × %5)")
+          .arg(error.width)
+          .arg(error.height)
+          .arg(kLargestScale)
+          .arg(kColumns * kLargestScale)
+          .arg(kRows * kLargestScale);
+    case ImportError::Kind::kIndexPastPalette:
+      return tr("%1 has palette index %2, but the palette has only %n entries", nullptr,
+                error.palette_size)
+          .arg(pixel())
+          .arg(error.index);
     case ImportError::Kind::kUnknownIndex:
       return tr("%1 has palette index %2, but a grid picture uses only the indices 0 to 3")
           .arg(pixel())
           .arg(error.index);
     case ImportError::Kind::kUnknownColour:
       return tr("%1 has the colour %2, which is none of the four grid colours")
-          .arg(pixel(), QColor::fromRgba(error.colour).name());
+          .arg(pixel(), ToQString(ColourText(error.colour)));
     case ImportError::Kind::kMixedBlock:
       return tr("%1 differs from the rest of its %2 × %2 block, the cell in row %3, column %4; "
                 "each cell of a grid picture is one colour")

@@ -1,25 +1,28 @@
 // `Form1`, gridcode's one window: the grid of 140 cells, the ten row codes,
 // the two DATA lines, the buttons `Command1`, `Save` and `LOAD`, and the
-// picture of the grid.
+// picture of the grid with the four swatches to paint it with.
 //
 // The texts of the fields are the state. Each button reads all the field texts
 // into a `GridDocument`, runs one operation of the core on it, and writes the
 // texts back; failures are shown in a message box and the window goes on.
+// Painting on the picture writes the painted cells' fields, as typing would.
 
 #ifndef GRIDCODE_WINDOW_FORM1_H_
 #define GRIDCODE_WINDOW_FORM1_H_
 
+#include <QList>
 #include <QWidget>
 #include <array>
-#include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "grid/grid_document.h"
 #include "storage/file_io.h"
 #include "window/dialogs.h"
 
+class QButtonGroup;
 class QLineEdit;
 class QPushButton;
 
@@ -27,6 +30,7 @@ namespace gridcode {
 
 struct Overflow;
 struct ImportError;
+struct CellsFile;
 class GridPictureView;
 
 class Form1 : public QWidget {
@@ -43,6 +47,8 @@ class Form1 : public QWidget {
   void CreateControls();
   // Reads every field text into a document.
   GridDocument ReadFields() const;
+  // Reads the texts of the grid cells.
+  Cells CellTexts() const;
   // Writes every text of `document` into its field.
   void WriteFields(const GridDocument& document);
 
@@ -50,18 +56,24 @@ class Form1 : public QWidget {
   void EncodeGrid();
   void SaveGrid();
   void LoadGrid();
+  // Writes `value` into the cells `indices`, painted on the picture.
+  void PaintCells(const QList<int>& indices, int value);
 
+  // Returns the contents of the file to save `cells` to at `path`: a picture
+  // for a name ending in .png or a file that is a PNG picture, else a grid
+  // file. Returns nullopt when nothing is to be written.
+  std::optional<std::string> SavedContents(const QString& path, const Cells& cells);
   // Shows how the cells were read: the marks of unusual cells and the picture.
   void ShowReadings(const Cells& cells);
-  // Reads the cells of a grid file, or of a PNG picture, at `path`; on failure
-  // returns nullopt and sets `reason`.
-  std::optional<Cells> ReadCellsFile(const std::filesystem::path& path, QString& reason) const;
   // Tints and explains each cell whose text is not one digit 0 to 3, and
   // clears the mark of the others.
   void MarkUnusualCells(const Cells& cells);
+  // Sets the tint and explanation of the cell `index`: none for an empty `explanation`.
+  void MarkCell(int index, const QString& explanation);
   QString OverflowMessage(const Overflow& overflow, const Cells& cells) const;
   QString FileErrorReason(const FileError& error) const;
   QString ImportErrorReason(const ImportError& error) const;
+  QString ReadFailureReason(const CellsFile& file) const;
   QString RoundTripQuestion(const std::vector<int>& indices, const Cells& cells) const;
 
   std::array<QLineEdit*, kCellCount> Text1{};
@@ -71,6 +83,7 @@ class Form1 : public QWidget {
   QPushButton* Save = nullptr;
   QPushButton* LOAD = nullptr;
   GridPictureView* picture_ = nullptr;
+  QButtonGroup* swatches_ = nullptr;
   std::unique_ptr<Dialogs> dialogs_;
 };
 

@@ -1,19 +1,43 @@
 #include "window/grid_picture_view.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
+#include <cstdlib>
 
 #include "picture/grid_picture.h"
 
 namespace gridcode {
+namespace {
+
+constexpr int kUnusualIndex = 4;
+
+bool InGrid(QPoint cell) {
+  return cell.x() >= 0 && cell.x() < kColumns && cell.y() >= 0 && cell.y() < kRows;
+}
+
+}  // namespace
+
+QImage CellsImage(const Cells& cells) {
+  QImage image(kColumns, kRows, QImage::Format_Indexed8);
+  QList<QRgb> palette(kValueColours.begin(), kValueColours.end());
+  palette.append(kUnusualColour);
+  image.setColorTable(palette);
+  for (int i = 0; i < kCellCount; ++i) {
+    image.setPixel(ColumnOf(i), RowOf(i), TwoBitValue(cells[i]).value_or(kUnusualIndex));
+  }
+  return image;
+}
 
 GridPictureView::GridPictureView(const QRect& area, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Picture"));
   setGeometry(area.adjusted(-kFrame, -kFrame, kFrame, kFrame));
+  setCursor(Qt::CrossCursor);
   setAccessibleName(tr("Grid picture"));
   const QString description =
       tr("The grid as a picture, one square a cell: white for 0, green for 1, blue for 2, "
-         "violet for 3, orange for a cell that is not one digit 0 to 3. Drawn at start-up, by "
-         "Command1 and by LOAD.");
+         "violet for 3, orange for a cell that is not one digit 0 to 3. Click or drag with the "
+         "left button to paint cells with the chosen value, with the right button to paint 0.");
   setToolTip(description);
   setAccessibleDescription(description);
 }
@@ -31,6 +55,60 @@ void GridPictureView::paintEvent(QPaintEvent*) {
   // scaled by repeating pixels, never smoothed.
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(rect().adjusted(kFrame, kFrame, -kFrame, -kFrame), image_);
+}
+
+QPoint GridPictureView::CellAt(const QPointF& position) {
+  return {static_cast<int>(std::floor((position.x() - kFrame) / kCellPixels)),
+          static_cast<int>(std::floor((position.y() - kFrame) / kCellPixels))};
+}
+
+void GridPictureView::mousePressEvent(QMouseEvent* event) {
+  const Qt::MouseButton button = event->button();
+  if (stroke_button_ != Qt::NoButton || (button != Qt::LeftButton && button != Qt::RightButton)) {
+    return;
+  }
+  stroke_button_ = button;
+  stroke_value_ = button == Qt::LeftButton ? paint_value_ : 0;
+  last_cell_ = CellAt(event->position());
+  if (InGrid(last_cell_)) {
+    emit Painted({CellIndex(last_cell_.y(), last_cell_.x())}, stroke_value_);
+  }
+}
+
+void GridPictureView::mouseMoveEvent(QMouseEvent* event) {
+  if (stroke_button_ == Qt::NoButton) return;
+  const QPoint cell = CellAt(event->position());
+  PaintLine(last_cell_, cell);
+  last_cell_ = cell;
+}
+
+void GridPictureView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != stroke_button_) return;
+  PaintLine(last_cell_, CellAt(event->position()));
+  stroke_button_ = Qt::NoButton;
+}
+
+void GridPictureView::PaintLine(QPoint from, QPoint to) {
+  // Bresenham's line: every step moves to a neighbouring cell, sideways or
+  // diagonally, so that the cells painted touch one another.
+  QList<int> indices;
+  const int dx = std::abs(to.x() - from.x()), dy = -std::abs(to.y() - from.y());
+  const int step_x = from.x() < to.x() ? 1 : -1, step_y = from.y() < to.y() ? 1 : -1;
+  int error = dx + dy;
+  QPoint cell = from;
+  while (cell != to) {
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      cell.rx() += step_x;
+    }
+    if (twice <= dx) {
+      error += dx;
+      cell.ry() += step_y;
+    }
+    if (InGrid(cell)) indices.append(CellIndex(cell.y(), cell.x()));
+  }
+  if (!indices.isEmpty()) emit Painted(indices, stroke_value_);
 }
 
 }  // namespace gridcode

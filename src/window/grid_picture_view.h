@@ -1,16 +1,28 @@
-// `Picture`: the window's read-only picture of the grid, one 8 x 8 square a
-// cell, drawn when the window asks (start-up, Command1, a successful LOAD)
-// and not while the user types.
+// `Picture`: the window's picture of the grid, one 8 x 8 square a cell, which
+// the user paints on.
+//
+// It is drawn when the window asks (start-up, Command1, a successful LOAD, a
+// stroke of paint), never while the user types. A press of the left button
+// paints the cell under the pointer with the chosen value, the right button
+// with 0; dragging paints every cell on the way, along a straight line
+// between two pointer positions, so a fast stroke leaves no gap. The view
+// only reports the cells painted; the window writes them into the grid.
 
 #ifndef GRIDCODE_WINDOW_GRID_PICTURE_VIEW_H_
 #define GRIDCODE_WINDOW_GRID_PICTURE_VIEW_H_
 
 #include <QImage>
+#include <QList>
+#include <QPoint>
 #include <QWidget>
 
 #include "grid/grid_document.h"
 
 namespace gridcode {
+
+// Returns the picture of `cells`: 14 x 10 pixels, indexed, with the four value
+// colours at indices 0 to 3 and the unusual colour at index 4.
+QImage CellsImage(const Cells& cells);
 
 class GridPictureView : public QWidget {
   Q_OBJECT
@@ -30,11 +42,32 @@ class GridPictureView : public QWidget {
   // The picture as last drawn: 14 x 10 pixels, one a cell.
   const QImage& image() const { return image_; }
 
+  // Sets the value that the left button paints; the right button paints 0.
+  void SetPaintValue(int value) { paint_value_ = value; }
+
+ signals:
+  // The user painted the cells `indices`, in the order passed, with `value`.
+  void Painted(const QList<int>& indices, int value);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // Returns the (column, row) of the cell under `position`, which may lie
+  // outside the grid.
+  static QPoint CellAt(const QPointF& position);
+  // Paints the cells of the grid on the line from `from` to `to`, `to`
+  // included and `from` not, and reports them.
+  void PaintLine(QPoint from, QPoint to);
+
   QImage image_;
+  int paint_value_ = 3;
+  Qt::MouseButton stroke_button_ = Qt::NoButton;  // the button of the stroke under way
+  int stroke_value_ = 0;
+  QPoint last_cell_;
 };
 
 }  // namespace gridcode

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "window/file_filter.h"
@@ -57,6 +58,13 @@ QString QtDialogs::OpenFileName() {
   dialog.setFileMode(QFileDialog::ExistingFile);
   UpdateDefaultSuffix();
   return ChooseFile();
+}
+
+void QtDialogs::ForgetFileName() {
+  // The dialog keeps the name last chosen in its name field, and empties it
+  // for nothing but the user; selectFile() ignores an empty name.
+  if (!DLG) return;
+  if (auto* name = DLG->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
 }
 
 void QtDialogs::ShowFailure(const QString& title, const QString& message) {

@@ -20,6 +20,7 @@ class QtDialogs : public Dialogs {
 
   QString SaveFileName() override;
   QString OpenFileName() override;
+  void ForgetFileName() override;
   void ShowFailure(const QString& title, const QString& message) override;
   bool Confirm(const QString& title, const QString& question) override;
 

@@ -1,21 +1,38 @@
 #include "cli/gridcode_data.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 
-#include "command_outcome.h"
-#include "encoder/data_lines.h"
-#include "storage/grid_file.h"
+#include "grid/grid_document.h"
 
 namespace gridcode {
 namespace {
 
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+// Runs the converter on `arguments` in this process, with `input` as standard input.
 Outcome RunWith(const std::vector<std::string>& arguments, const std::string& input = "") {
-  return RunCommand(RunGridcodeData, arguments, input);
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = RunGridcodeData(arguments, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::string Contents(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
 }
 
 std::string RandomGridFile(std::mt19937& random) {
@@ -24,7 +41,22 @@ std::string RandomGridFile(std::mt19937& random) {
   return file + "\r\n";
 }
 
-TEST(GridcodeDataTest, EncodePrintsWhatCommand1Shows) {
+// A folder of its own for each test, removed afterwards.
+class GridcodeDataTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("gridcode-data-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  fs::path folder_;
+};
+
+TEST_F(GridcodeDataTest, EncodePrintsWhatCommand1Shows) {
   const std::string grid = "33" + std::string(138, '0') + "\r\n";
   const Outcome lines = RunWith({"encode"}, grid);
   EXPECT_EQ(lines.status, kExitSuccess);
@@ -36,7 +68,7 @@ TEST(GridcodeDataTest, EncodePrintsWhatCommand1Shows) {
   EXPECT_EQ(rows.out.size(), 80u);
 }
 
-TEST(GridcodeDataTest, RoundTripsEveryGridOfDigits) {
+TEST_F(GridcodeDataTest, Random500GridsEncodeDecodeAndEncodeAgainUnchanged) {
   std::mt19937 random(20261207);
   for (int trial = 0; trial < 500; ++trial) {
     const std::string file = RandomGridFile(random);
@@ -49,28 +81,72 @@ TEST(GridcodeDataTest, RoundTripsEveryGridOfDigits) {
   }
 }
 
-TEST(GridcodeDataTest, BadInputFailsWithNothingOnStandardOutput) {
-  struct Case {
-    std::vector<std::string> arguments;
-    std::string input;
-    std::string message;
-  };
-  const std::vector<Case> cases = {
-      {{"encode"}, "", "is empty"},
-      {{"decode"}, "DATA 0000000\nDATA 00000x0", "<stdin>:2:6: row code \"00000x0\""},
-      {{"decode"}, "DATA 0000000", "<stdin>:1:13: the DATA statements end after 1"},
-      {{"encode", "/nonexistent/grid.dat"}, "", "/nonexistent/grid.dat: cannot be read"},
-      {{"decode", "/nonexistent/listing.bas"}, "", "cannot be read"},
-  };
-  for (const Case& c : cases) {
-    const Outcome run = RunWith(c.arguments, c.input);
-    EXPECT_EQ(run.status, kExitBadInput) << c.message;
-    EXPECT_EQ(run.out, "") << c.message;
-    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+TEST_F(GridcodeDataTest, RenderThenImportOrEncodeGivesBackTheGridAtEveryScale) {
+  std::mt19937 random(20261207);
+  for (int scale = 1; scale <= 64; ++scale) {
+    const std::string file = RandomGridFile(random);
+    SCOPED_TRACE("scale " + std::to_string(scale) + ", grid " + file);
+    const Outcome rendered =
+        RunWith({"render", "--scale", std::to_string(scale), "-", "-o", "-"}, file);
+    ASSERT_EQ(rendered.status, kExitSuccess) << rendered.err;
+    const Outcome imported = RunWith({"import"}, rendered.out);
+    ASSERT_EQ(imported.status, kExitSuccess) << imported.err;
+    EXPECT_EQ(imported.out, file);
+    EXPECT_EQ(RunWith({"encode"}, rendered.out).out, RunWith({"encode"}, file).out);
   }
 }
 
-TEST(GridcodeDataTest, UsageErrorsExitWithTwo) {
+TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
+  const std::string output = (folder_ / "out").string();
+  const std::string png = RunWith({"render", "-o", "-"}, std::string(kCellCount, '1')).out;
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string input, message;
+  };
+  const std::vector<Case> cases = {
+      {{"encode"}, "", "gridcode-data: <stdin>: is empty"},
+      {{"encode", (folder_ / "nosuch.dat").string()}, "", "nosuch.dat: cannot be read"},
+      {{"encode"},
+       std::string("BM\x36\0\0\0", 6) + std::string(140, '0'),
+       "gridcode-data: <stdin>: is a BMP picture; gridcode reads PNG pictures only"},
+      {{"decode", "-o", output},
+       "DATA 0000000\nDATA 00000x0",
+       "gridcode-data: <stdin>:2:6: row code \"00000x0\" is not seven hexadecimal digits"},
+      {{"decode", "-o", output},
+       "DATA 0000000",
+       "gridcode-data: <stdin>:1:13: the DATA statements end after 1 of the 10"},
+      {{"decode", "-o", output}, "DATA \x1b[2J,\n", "row code \"\\x1B[2J\" is not"},
+      {{"decode", (folder_ / "nosuch.bas").string()}, "", "nosuch.bas: cannot be read"},
+      {{"render", "-", "-o", output},
+       "0123x" + std::string(135, '0'),
+       "gridcode-data: <stdin>: the cell in row 1, column 5 holds \"x\", not one digit 0 to 3"},
+      {{"import", "-", "-o", output},
+       std::string(kCellCount, '0'),
+       "gridcode-data: <stdin>: is not a PNG picture"},
+      {{"import", "-", "-o", output},
+       png.substr(0, png.size() - 20),
+       "gridcode-data: <stdin>: is a PNG picture that cannot be read"},
+      {{"import", (folder_ / "nosuch.png").string(), "-o", output},
+       "",
+       "nosuch.png: cannot be read: No such file or directory"},
+      {{"import", "-o", (folder_ / "no" / "such" / "folder").string()},
+       png,
+       "folder: cannot be written: No such file or directory (no file was changed)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    std::ofstream(output) << "old";
+    const Outcome run = RunWith(c.arguments, c.input);
+    EXPECT_EQ(run.status, kExitBadInput);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.rfind("gridcode-data: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    EXPECT_EQ(Contents(output), "old");
+  }
+}
+
+TEST_F(GridcodeDataTest, UsageErrorsExitWithTwo) {
   for (const std::vector<std::string>& arguments :
        std::vector<std::vector<std::string>>{{},
                                              {"frobnicate"},
@@ -78,7 +154,9 @@ TEST(GridcodeDataTest, UsageErrorsExitWithTwo) {
                                              {"encode", "a", "b"},
                                              {"decode", "-o"},
                                              {"decode", "--rows"},
-                                             {"encode", "-o", "x"}}) {
+                                             {"encode", "-o", "x"},
+                                             {"render", "-"},
+                                             {"render", "--scale", "65", "-o", "-"}}) {
     const Outcome run = RunWith(arguments);
     EXPECT_EQ(run.status, kExitUsage) << (arguments.empty() ? "" : arguments.back());
     EXPECT_NE(run.err.find("Usage:"), std::string::npos);
@@ -87,27 +165,81 @@ TEST(GridcodeDataTest, UsageErrorsExitWithTwo) {
   EXPECT_EQ(RunWith({"--version"}).out.rfind("gridcode-data ", 0), 0u);
 }
 
-TEST(GridcodeDataTest, DecodeWritesOutputFilesOnlyOnSuccess) {
-  namespace fs = std::filesystem;
-  const fs::path folder =
-      fs::temp_directory_path() / ("gridcode-data-" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  const fs::path listing = folder / "listing.bas", output = folder / "grid.dat";
+TEST_F(GridcodeDataTest, DecodeWritesOutputFilesOnlyOnSuccess) {
+  const fs::path listing = folder_ / "listing.bas", output = folder_ / "grid.dat";
   std::ofstream(listing) << "100 DATA 1BE4000,0000000,0000000,0000000,0000000\n"
                             "110 DATA 0000000,0000000,0000000,0000000,0000000\n";
   std::ofstream(output) << "old";
   const Outcome bad = RunWith({"decode", "-o", output.string()}, "DATA 1");
   EXPECT_EQ(bad.status, kExitBadInput);
-  std::ifstream old_file(output);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old_file), {}), "old");
+  EXPECT_EQ(Contents(output), "old");
 
   const Outcome good = RunWith({"decode", listing.string(), "-o", output.string()});
   EXPECT_EQ(good.status, kExitSuccess) << good.err;
   EXPECT_EQ(good.out, "");
-  std::ifstream new_file(output, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(new_file), {}),
-            "01233210000000" + std::string(126, '0') + "\r\n");
-  fs::remove_all(folder);
+  EXPECT_EQ(Contents(output), "01233210000000" + std::string(126, '0') + "\r\n");
+}
+
+// The installed kind of run: the real program in a shell, with real standard
+// streams, devices and pipes. `P` names the program, `G` a grid file of
+// digits; the shell runs in a folder of its own.
+TEST_F(GridcodeDataTest, TheProgramWritesWhereUnixToolsWriteAndReadsInBoundedMemory) {
+  const fs::path work = folder_ / "work";
+  fs::create_directory(work);
+  std::ofstream(work / "g.dat") << "0123" << std::string(136, '0') << "\r\n";
+  // A name of 255 bytes, the longest a file may have: its temporary file must fit too.
+  const std::string longest_name = std::string(251, 'n') + ".dat";
+  // Reading an endless input must stay within this much memory. The sanitizers
+  // reserve far more address space than they use, so there the limit is on
+  // memory in use instead.
+#if defined(__SANITIZE_ADDRESS__)
+  const std::string limited = "ASAN_OPTIONS=hard_rss_limit_mb=400 ";
+#else
+  const std::string limited = "ulimit -v 262144; ";
+#endif
+  struct Case {
+    std::string script;
+    int status;
+    std::string out, err;  // what standard output is, what standard error holds
+  };
+  const std::vector<Case> cases = {
+      {"$P encode $G >/dev/full", 1, "",
+       "gridcode-data: standard output: No space left on device\n"},
+      {"$P encode $G | $P decode >/dev/full", 1, "",
+       "gridcode-data: standard output: No space left on device\n"},
+      {"$P render $G -o - >/dev/full", 1, "", "No space left on device"},
+      {"$P render $G -o - | $P import >/dev/full", 1, "", "No space left on device"},
+      {"$P encode $G | $P decode -o /dev/full", 1, "",
+       "gridcode-data: /dev/full: cannot be written: No space left on device"},
+      {"$P encode $G | $P decode -o /dev/null && ls", 0, "g.dat\n", ""},
+      {"$P encode $G | $P decode -o /dev/stdout | cat", 0, "0123" + std::string(136, '0') + "\r\n",
+       ""},
+      {"$P render --scale 3 $G -o pic.png && $P import pic.png -o " + longest_name + " && cat " +
+           longest_name + " && ls -a | wc -l",
+       0, "0123" + std::string(136, '0') + "\r\n" + "5\n", ""},
+      {"$P import nosuch.png; $P encode nosuch.dat", 1, "",
+       "gridcode-data: nosuch.png: cannot be read: No such file or directory\n"
+       "gridcode-data: nosuch.dat: cannot be read: No such file or directory\n"},
+      {limited + "$P decode /dev/zero", 1, "",
+       "gridcode-data: /dev/zero:1: the line is longer than 65536 bytes, which no listing has\n"},
+      {limited + "yes 'DATA 0000001' | $P decode | head -c 14", 0, "00000000000001", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.script);
+    const std::string command = "cd '" + work.string() +
+                                "' && P='" GRIDCODE_DATA_PROGRAM "' G=g.dat && { " + c.script +
+                                "; } >../stdout 2>../stderr";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), c.status);
+    EXPECT_EQ(Contents(folder_ / "stdout"), c.out);
+    const std::string err = Contents(folder_ / "stderr");
+    if (c.err.empty()) {
+      EXPECT_EQ(err, "");
+    } else {
+      EXPECT_NE(err.find(c.err), std::string::npos) << err;
+    }
+  }
 }
 
 }  // namespace

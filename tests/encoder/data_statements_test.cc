@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "repeating_buffer.h"
+#include "storage/file_io.h"
+
 namespace gridcode {
 namespace {
 
@@ -72,6 +77,83 @@ TEST(DecodeDataStatementsTest, ErrorsNameTheirPlace) {
     EXPECT_EQ(decoded.error->position, c.position) << c.text;
     EXPECT_EQ(decoded.error->text, c.offending) << c.text;
   }
+}
+
+// The rules of BASIC's lexis that decide which text is a DATA item: each row
+// gives what stands before the two lines that Command1 makes, whose first row
+// code is 1BE4000 (cells 01233210000000).
+TEST(DecodeDataStatementsTest, ReadsListingsAsBasicDoes) {
+  struct Case {
+    std::string before;
+    std::string first_row;  // the cells of row 0
+  };
+  const std::string heart = "01233210000000";
+  const std::vector<Case> cases = {
+      {"5 REM old: DATA 3333333\n", heart},
+      {"5 rem\tDATA 3333333\n", heart},
+      {"5 ' old: DATA 3333333\n", heart},
+      {"5 X = 1 ' DATA 3333333\n", heart},
+      {"5 X = 1: REM : DATA 3333333\n", heart},
+      {"5 PRINT \"A:DATA 3333333\"\n", heart},
+      {"5 PRINT \"A:DATA 3333333\n", heart},  // a string runs to the line end
+      {"5 PRINT \"it's\": DATA FFFFFFF\n", std::string(14, '3')},
+      {"DATA \"FFFFFFF\" ' a quoted item\n", std::string(14, '3')},
+      {"data FFFFFFF:PRINT\n", std::string(14, '3')},  // no line number
+      {"5 DATA FFFFFFF ' comment, DATA 3333333\n", std::string(14, '3')},
+  };
+  const std::string lines =
+      "DATA 1BE4000,0000000,0000000,0000000,0000000\n"
+      "DATA 0000000,0000000,0000000,0000000,0000000,0000000\n";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.before);
+    const DecodedGrid decoded = DecodeDataStatements(c.before + lines);
+    ASSERT_FALSE(decoded.error.has_value()) << decoded.error->text;
+    EXPECT_EQ(Joined(decoded.cells).substr(0, 14), c.first_row);
+  }
+}
+
+// Every line end people's files have, and a byte order mark, in both readers:
+// the listing's line numbers count each line once, and the grid file is read
+// from its first non-empty line.
+TEST(DecodeDataStatementsTest, LineEndsAndByteOrderMarksInListingsAndGridFiles) {
+  for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+    for (const std::string end : {"\n", "\r\n", "\r", "\r\r\n"}) {
+      SCOPED_TRACE(testing::PrintToString(mark + end));
+      const std::string listing = mark + "10 DATA 0000000,0000000" + end + end + "30 REM" + end +
+                                  "40 DATA 0000000,000000X" + end;
+      const DecodedGrid decoded = DecodeDataStatements(listing);
+      ASSERT_TRUE(decoded.error.has_value());
+      EXPECT_EQ(decoded.error->position, (TextPosition{4, 17}));
+      EXPECT_EQ(decoded.error->text, "000000X");
+      const DecodedGrid first_line = DecodeDataStatements(mark + "DATA 1" + end + "DATA 2");
+      ASSERT_TRUE(first_line.error.has_value());
+      EXPECT_EQ(first_line.error->position, (TextPosition{1, 6}));  // after the mark
+
+      std::istringstream grid_file(mark + end + end + "0123" + end + "3210");
+      const LoadedCells loaded = ReadGridFile(grid_file);
+      ASSERT_FALSE(loaded.error.has_value());
+      EXPECT_EQ(Joined(loaded.cells), "0123");
+    }
+  }
+}
+
+TEST(DecodeDataStatementsTest, ReadsEndlessInputInBoundedMemoryAndTime) {
+  // A line with no end is refused once it is longer than any listing line.
+  RepeatingBuffer zeros(std::string(1, '\0'), std::size_t{1} << 40);
+  std::istream endless_line(&zeros);
+  const DecodedGrid refused = DecodeDataStatements(endless_line);
+  ASSERT_TRUE(refused.error.has_value());
+  EXPECT_EQ(refused.error->kind, DecodeError::Kind::kLineTooLong);
+  EXPECT_EQ(refused.error->position.line, 1);
+  EXPECT_LE(zeros.taken(), kLongestListingLine + 8192);
+
+  // Endless DATA lines: reading stops with the tenth row code.
+  RepeatingBuffer statements("DATA 0000001\n", std::size_t{1} << 40);
+  std::istream endless_lines(&statements);
+  const DecodedGrid decoded = DecodeDataStatements(endless_lines);
+  ASSERT_FALSE(decoded.error.has_value());
+  EXPECT_EQ(decoded.cells[139], "1");
+  EXPECT_LE(statements.taken(), 8192u);
 }
 
 }  // namespace

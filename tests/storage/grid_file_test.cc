@@ -5,6 +5,7 @@
 #include <sstream>
 #include <streambuf>
 
+#include "repeating_buffer.h"
 #include "storage/file_io.h"
 
 namespace gridcode {
@@ -133,32 +134,8 @@ TEST(GridFileTest, InvalidUtf8BytesLoadAsReplacementCharacters) {
   }
 }
 
-// A stream of `size` copies of one byte that counts how many bytes were taken.
-class EndlessBuffer : public std::streambuf {
- public:
-  EndlessBuffer(char byte, std::size_t size) : byte_(byte), left_(size) {}
-  std::size_t taken() const { return taken_; }
-
- protected:
-  int_type underflow() override {
-    if (left_ == 0) return traits_type::eof();
-    const std::size_t n = std::min(left_, sizeof(chunk_));
-    std::fill_n(chunk_, n, byte_);
-    setg(chunk_, chunk_, chunk_ + n);
-    left_ -= n;
-    taken_ += n;
-    return traits_type::to_int_type(byte_);
-  }
-
- private:
-  char byte_;
-  std::size_t left_;
-  std::size_t taken_ = 0;
-  char chunk_[4096];
-};
-
 TEST(GridFileTest, ReadingStopsAfterTheCellsAreFull) {
-  EndlessBuffer buffer('2', std::size_t{1} << 40);  // a terabyte, never made
+  RepeatingBuffer buffer("2", std::size_t{1} << 40);  // a terabyte, never made
   std::istream input(&buffer);
   const LoadedCells loaded = ReadGridFile(input);
   ASSERT_EQ(loaded.error, std::nullopt);
@@ -173,9 +150,22 @@ TEST(GridFileTest, NamesTheCellsThatWillNotLoadBack) {
     bool will_not_load_back;
   };
   const std::vector<Case> cases = {
-      {3, "", true},    {3, "12", true},   {3, ",", true},  {3, "\r", true},       {3, "\n", true},
-      {0, " ", true},   {0, "\t", true},   {0, "\"", true}, {3, " ", false},       {3, "\"", false},
-      {3, "あ", false}, {0, "あい", true}, {139, "", true}, {3, "\xE3\x81", true},
+      {3, "", true},
+      {3, "12", true},
+      {3, ",", true},
+      {3, "\r", true},
+      {3, "\n", true},
+      {0, " ", true},
+      {0, "\t", true},
+      {0, "\"", true},
+      {3, " ", false},
+      {3, "\"", false},
+      {3, "あ", false},
+      {0, "あい", true},
+      {139, "", true},
+      {3, "\xE3\x81", true},
+      {0, "\xEF\xBB\xBF", true},
+      {3, "\xEF\xBB\xBF", false},
   };
   for (const Case& c : cases) {
     Cells cells = Filled("0");

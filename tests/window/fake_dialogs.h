@@ -24,6 +24,7 @@ class FakeDialogs : public Dialogs {
 
   QString SaveFileName() override { return NextFileName(QStringLiteral("save")); }
   QString OpenFileName() override { return NextFileName(QStringLiteral("open")); }
+  void ForgetFileName() override { file_dialogs << QStringLiteral("forget"); }
   void ShowFailure(const QString& title, const QString& message) override {
     failures.push_back({title, message});
   }
@@ -37,7 +38,7 @@ class FakeDialogs : public Dialogs {
 
   std::vector<Message> failures;
   std::vector<Message> questions;
-  QStringList file_dialogs;  // "save" or "open", in the order shown
+  QStringList file_dialogs;  // "save", "open" or "forget", in the order asked
 
  private:
   QString NextFileName(const QString& mode) {

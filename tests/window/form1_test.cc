@@ -9,74 +9,14 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "fake_dialogs.h"
+#include "form1_fixture.h"
 #include "picture/grid_picture.h"
 #include "window/grid_picture_view.h"
 
-// Lets test failures print texts readably.
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-
 namespace gridcode {
 namespace {
-
-class Form1Test : public ::testing::Test {
- protected:
-  void SetUp() override {
-    auto dialogs = std::make_unique<FakeDialogs>();
-    dialogs_ = dialogs.get();
-    window_ = std::make_unique<Form1>(std::move(dialogs));
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-  }
-
-  QLineEdit* Field(const QString& array, int index) const {
-    return window_->findChild<QLineEdit*>(QStringLiteral("%1_%2").arg(array).arg(index));
-  }
-  QLineEdit* Cell(int index) const { return Field(QStringLiteral("Text1"), index); }
-  QLineEdit* RowCode(int row) const { return Field(QStringLiteral("Text2"), row); }
-  QLineEdit* DataLine(int line) const { return Field(QStringLiteral("Text3"), line); }
-  QPushButton* Button(const char* name) const {
-    return window_->findChild<QPushButton*>(QLatin1String(name));
-  }
-
-  // Replaces the text of `field` by typing, as a user would.
-  static void Type(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
-  }
-  void Click(const char* button) const { QTest::mouseClick(Button(button), Qt::LeftButton); }
-
-  QStringList AllTexts() const {
-    QStringList texts;
-    for (QLineEdit* field : window_->findChildren<QLineEdit*>()) texts << field->text();
-    return texts;
-  }
-  QString CellsJoined() const {
-    QString joined;
-    for (int i = 0; i < kCellCount; ++i) joined += Cell(i)->text();
-    return joined;
-  }
-
-  static QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-  }
-  static void Write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
-
-  FakeDialogs* dialogs_ = nullptr;
-  std::unique_ptr<Form1> window_;
-};
 
 // --- Layout ---
 
@@ -240,17 +180,6 @@ TEST_F(Form1Test, MarksCellsThatAreNotOneDigitUntilTheyAreMended) {
 
 // --- SAVE and LOAD ---
 
-class Form1FileTest : public Form1Test {
- protected:
-  void SetUp() override {
-    Form1Test::SetUp();
-    ASSERT_TRUE(folder_.isValid());
-  }
-  QString Path(const QString& name) const { return folder_.filePath(name); }
-
-  QTemporaryDir folder_;
-};
-
 TEST_F(Form1FileTest, SaveWritesTheCellsThenLoadBringsThemBack) {
   const QString path = Path("grid.dat");
   Type(Cell(0), "3");
@@ -362,67 +291,13 @@ TEST_F(Form1FileTest, AsksBeforeSavingAGridThatWillNotLoadBack) {
   const QString question = dialogs_->questions[0].text;
   EXPECT_TRUE(question.contains("row 2, column 3 is empty")) << question.toStdString();
   EXPECT_TRUE(question.contains("row 2, column 7 holds “12”")) << question.toStdString();
-  EXPECT_FALSE(QFile::exists(path));
-  EXPECT_TRUE(dialogs_->file_dialogs.isEmpty());  // declined before choosing a file
+  EXPECT_FALSE(QFile::exists(path));  // declined: nothing written
 
   dialogs_->SetNextAnswer(true);
+  dialogs_->SetNextFileName(path);
   Click("Save");
   EXPECT_EQ(dialogs_->questions.size(), 2u);
   EXPECT_EQ(Contents(path).size(), 140 - 1 + 1 + 2);
-}
-
-TEST_F(Form1FileTest, PictureFollowsCommand1AndLoadButNotTyping) {
-  auto* picture = window_->findChild<GridPictureView*>(QStringLiteral("Picture"));
-  ASSERT_NE(picture, nullptr);
-  EXPECT_EQ(picture->geometry().adjusted(1, 1, -1, -1), QRect(56, 448, 112, 80));
-  EXPECT_FALSE(picture->accessibleName().isEmpty());
-  EXPECT_FALSE(picture->toolTip().isEmpty());
-  const auto drawn = [&](int index) {
-    return picture->image().pixelIndex(ColumnOf(index), RowOf(index));
-  };
-  const auto shown = [&](int index) {  // the colour on screen, in the middle of the square
-    return picture->grab().toImage().pixel(1 + ColumnOf(index) * 8 + 4, 1 + RowOf(index) * 8 + 4);
-  };
-  EXPECT_EQ(drawn(0), 0);  // drawn at start-up
-
-  Type(Cell(0), "3");
-  Type(Cell(1), "x");
-  EXPECT_EQ(drawn(0), 0);  // typing draws nothing
-  Click("Command1");
-  EXPECT_EQ(drawn(0), 3);
-  EXPECT_EQ(drawn(1), 4);  // not one digit 0 to 3
-  EXPECT_EQ(shown(0), kValueColours[3]);
-  EXPECT_EQ(shown(1), kUnusualColour);
-
-  Write(Path("grid.dat"), "2\r\n");
-  dialogs_->SetNextFileName(Path("grid.dat"));
-  Click("LOAD");
-  EXPECT_EQ(drawn(0), 2);
-  EXPECT_EQ(drawn(1), 4);  // an empty cell
-
-  // A PNG picture loads by the same rules as gridcode-data import.
-  Cells cells;
-  cells.fill("1");
-  cells[139] = "3";
-  Write(Path("sprite.png"), RenderPng(cells, 4).png);
-  dialogs_->SetNextFileName(Path("sprite.png"));
-  Click("LOAD");
-  EXPECT_EQ(CellsJoined(), QString(139, QLatin1Char('1')) + "3");
-  EXPECT_EQ(drawn(139), 3);
-  EXPECT_TRUE(dialogs_->failures.empty());
-
-  // A PNG that is not a grid picture: a message, and the grid stays as it was.
-  QImage wrong(15, 10, QImage::Format_RGB32);
-  wrong.fill(Qt::white);
-  ASSERT_TRUE(wrong.save(Path("wrong.png")));
-  const QStringList texts = AllTexts();
-  dialogs_->SetNextFileName(Path("wrong.png"));
-  Click("LOAD");
-  ASSERT_EQ(dialogs_->failures.size(), 1u);
-  EXPECT_TRUE(dialogs_->failures[0].text.contains("15 × 10"))
-      << dialogs_->failures[0].text.toStdString();
-  EXPECT_EQ(AllTexts(), texts);
-  EXPECT_EQ(drawn(139), 3);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
@@ -30,6 +31,8 @@ TEST(JapaneseTest, MessagesAreJapaneseAndFixedTextsAreNot) {
       << answers.failures[0].text.toStdString();
   EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("Text1_15"))->accessibleName(),
             QStringLiteral("2 行 2 列のセル"));
+  EXPECT_EQ(window.findChild<QAbstractButton*>(QStringLiteral("Swatch_3"))->accessibleName(),
+            QStringLiteral("3 で塗る"));
 
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Form1"));
   EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), "Command1");

@@ -61,5 +61,33 @@ TEST(QtDialogsTest, TypedNamesOpenAsTheyStandAndSavingAddsDat) {
   }
 }
 
+// After a file could not be loaded, the save dialog offers no name, so that
+// SAVE cannot write over that file by a press of Return.
+TEST(QtDialogsTest, AForgottenNameIsNotOfferedAgain) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QFile(folder.filePath(QStringLiteral("art.png"))).open(QIODevice::WriteOnly);
+  QWidget parent;
+  QtDialogs dialogs(&parent);
+  QStringList offered;
+  for (const bool forget : {false, true}) {
+    QTimer::singleShot(0, &parent, [&] {
+      auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
+      dialog->setDirectory(folder.path());
+      dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("art.png");
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    ASSERT_EQ(dialogs.OpenFileName(), folder.filePath(QStringLiteral("art.png")));
+    if (forget) dialogs.ForgetFileName();
+    QTimer::singleShot(0, &parent, [&] {
+      auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
+      offered << dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+      dialog->reject();
+    });
+    EXPECT_EQ(dialogs.SaveFileName(), QString());
+  }
+  EXPECT_EQ(offered, QStringList({"art.png", ""}));
+}
+
 }  // namespace
 }  // namespace gridcode

@@ -154,6 +154,37 @@ Save anyway?</source>
         <source>%1 differs from the rest of its %2 × %2 block, the cell in row %3, column %4; each cell of a grid picture is one colour</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The grid cannot be saved as a picture to %1: the cell in row %2, column %3 holds %4, and a picture holds only the digits 0 to 3.
+
+No file was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be made (%1).
+
+No file was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a %1 picture, and gridcode reads PNG pictures only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a PNG picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, but a grid picture has at most %3 × %3 pixels a cell (%4 × %5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has palette index %2, but the palette has only %n entries</source>
+        <translation>
+            <numerusform>%1 has palette index %2, but the palette has only %n entry</numerusform>
+            <numerusform>%1 has palette index %2, but the palette has only %n entries</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>
@@ -162,7 +193,18 @@ Save anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The grid as a picture, one square a cell: white for 0, green for 1, blue for 2, violet for 3, orange for a cell that is not one digit 0 to 3. Drawn at start-up, by Command1 and by LOAD.</source>
+        <source>The grid as a picture, one square a cell: white for 0, green for 1, blue for 2, violet for 3, orange for a cell that is not one digit 0 to 3. Click or drag with the left button to paint cells with the chosen value, with the right button to paint 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>gridcode::PaintSwatch</name>
+    <message>
+        <source>Paint with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paint with %1: the left button paints this value on the picture.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

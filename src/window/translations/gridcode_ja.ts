@@ -161,6 +161,40 @@ Save anyway?</source>
         <source>%1 differs from the rest of its %2 × %2 block, the cell in row %3, column %4; each cell of a grid picture is one colour</source>
         <translation>%1 が、%3 行 %4 列のセルにあたる %2 × %2 のブロックのほかの画素と違います。グリッドの画像では、各セルは 1 色です</translation>
     </message>
+    <message>
+        <source>The grid cannot be saved as a picture to %1: the cell in row %2, column %3 holds %4, and a picture holds only the digits 0 to 3.
+
+No file was changed.</source>
+        <translation>グリッドを画像として %1 に保存できません。%2 行 %3 列のセルの %4 は、画像にできる 0 から 3 の数字ではありません。
+
+ファイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>The picture could not be made (%1).
+
+No file was changed.</source>
+        <translation>画像を作れませんでした (%1)。
+
+ファイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>it is a %1 picture, and gridcode reads PNG pictures only</source>
+        <translation>%1 画像です。gridcode が読めるのは PNG 画像だけです</translation>
+    </message>
+    <message>
+        <source>it is not a PNG picture</source>
+        <translation>PNG 画像ではありません</translation>
+    </message>
+    <message>
+        <source>the picture is %1 × %2 pixels, but a grid picture has at most %3 × %3 pixels a cell (%4 × %5)</source>
+        <translation>画像は %1 × %2 画素ですが、グリッドの画像はセル 1 つあたり最大 %3 × %3 画素です (%4 × %5)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has palette index %2, but the palette has only %n entries</source>
+        <translation>
+            <numerusform>%1 のパレット番号は %2 ですが、パレットには %n 色しかありません</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>
@@ -169,8 +203,19 @@ Save anyway?</source>
         <translation>グリッドの画像</translation>
     </message>
     <message>
-        <source>The grid as a picture, one square a cell: white for 0, green for 1, blue for 2, violet for 3, orange for a cell that is not one digit 0 to 3. Drawn at start-up, by Command1 and by LOAD.</source>
-        <translation>グリッドを画像にしたもので、セル 1 つが正方形 1 つです。0 は白、1 は緑、2 は青、3 は紫、0 から 3 の数字 1 文字でないセルはオレンジです。起動時、Command1 と LOAD で描き直されます。</translation>
+        <source>The grid as a picture, one square a cell: white for 0, green for 1, blue for 2, violet for 3, orange for a cell that is not one digit 0 to 3. Click or drag with the left button to paint cells with the chosen value, with the right button to paint 0.</source>
+        <translation>グリッドを画像にしたもので、セル 1 つが正方形 1 つです。0 は白、1 は緑、2 は青、3 は紫、0 から 3 の数字 1 文字でないセルはオレンジです。左ボタンでクリックかドラッグすると選んだ値で、右ボタンでは 0 でセルを塗ります。</translation>
+    </message>
+</context>
+<context>
+    <name>gridcode::PaintSwatch</name>
+    <message>
+        <source>Paint with %1</source>
+        <translation>%1 で塗る</translation>
+    </message>
+    <message>
+        <source>Paint with %1: the left button paints this value on the picture.</source>
+        <translation>%1 で塗る: 画像の上で左ボタンを押すと、この値で塗ります。</translation>
     </message>
 </context>
 </TS>

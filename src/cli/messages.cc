@@ -1,0 +1,119 @@
+#include "cli/messages.h"
+
+#include <cstring>
+#include <ostream>
+
+#include "grid/message_text.h"
+
+namespace gridcode {
+namespace {
+
+std::string Pixel(int x, int y) {
+  return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
+
+std::string Size(int width, int height) {
+  return std::to_string(width) + " x " + std::to_string(height) + " pixels";
+}
+
+std::string Cell(int index) {
+  return "the cell in row " + std::to_string(RowOf(index) + 1) + ", column " +
+         std::to_string(ColumnOf(index) + 1);
+}
+
+}  // namespace
+
+void Report(std::ostream& err, std::string_view place, std::string_view message) {
+  err << "gridcode-data: " << VisibleText(place) << ": " << message << '\n';
+}
+
+std::string QuotedText(std::string_view text) { return '"' + QuotableText(text) + '"'; }
+
+std::string DescribeFileError(const FileError& error) {
+  std::string system = error.system_error != 0 ? std::strerror(error.system_error) : "";
+  switch (error.kind) {
+    case FileError::Kind::kCannotRead:
+      return "cannot be read: " + system;
+    case FileError::Kind::kCannotWrite:
+      return "cannot be written: " + system.append(error.file_changed
+                                                       ? " (the file may now be incomplete)"
+                                                       : " (no file was changed)");
+    case FileError::Kind::kIsDirectory:
+      return "is a folder, not a file";
+    case FileError::Kind::kNotRegularFile:
+      return "is not a regular file";
+    case FileError::Kind::kNothingToRead:
+      return "is empty and holds no grid";
+  }
+  return system;
+}
+
+std::string DescribeImportError(const ImportError& error) {
+  using Kind = ImportError::Kind;
+  std::string message;
+  switch (error.kind) {
+    case Kind::kFileTooLarge:
+      return "is over " + std::to_string(kImageByteLimit >> 20) +
+             " MiB, too large for a grid picture";
+    case Kind::kOtherFormat:
+      return "is a " + std::string(FormatName(error.format)) +
+             " picture; gridcode reads PNG pictures only";
+    case Kind::kNotAPicture:
+      return "is not a PNG picture";
+    case Kind::kUnreadable:
+      return "is a PNG picture that cannot be read (" + error.reason + ")";
+    case Kind::kWrongSize:
+      return "the picture is " + Size(error.width, error.height) +
+             "; a grid picture is 14N x 10N pixels for a whole N (14 x 10, 28 x 20, 42 x 30, ...)";
+    case Kind::kTooLarge:
+      return "the picture is " + Size(error.width, error.height) + "; a grid picture has at most " +
+             std::to_string(kLargestScale) + " x " + std::to_string(kLargestScale) +
+             " pixels a cell (" + Size(kColumns * kLargestScale, kRows * kLargestScale) + ")";
+    case Kind::kIndexPastPalette:
+      return Pixel(error.x, error.y) + " has palette index " + std::to_string(error.index) +
+             ", but the palette has only " + std::to_string(error.palette_size) + " entries";
+    case Kind::kUnknownIndex:
+      return Pixel(error.x, error.y) + " has palette index " + std::to_string(error.index) +
+             "; a grid picture uses the indices 0 to 3";
+    case Kind::kUnknownColour:
+      message = Pixel(error.x, error.y) + " has the colour " + ColourText(error.colour);
+      if (error.colour.alpha != 0xFFFF) {
+        message += error.colour.alpha % 257 == 0
+                       ? " at alpha " + std::to_string(error.colour.alpha / 257) + " of 255"
+                       : " at alpha " + std::to_string(error.colour.alpha) + " of 65535";
+      }
+      message += ", none of the four grid colours";
+      for (std::size_t value = 0; value < kValueColours.size(); ++value) {
+        message.append(value == 0 ? " (" : ", ")
+            .append(ColourText(kValueColours[value]))
+            .append(" for ")
+            .append(std::to_string(value));
+      }
+      return message + ")";
+    case Kind::kMixedBlock:
+      return Pixel(error.x, error.y) + " differs from the rest of its " +
+             std::to_string(error.scale) + " x " + std::to_string(error.scale) + " block, " +
+             Cell(error.cell_index()) + "; each cell must be one colour";
+  }
+  return message;
+}
+
+std::string DescribeDecodeError(const DecodeError& error) {
+  switch (error.kind) {
+    case DecodeError::Kind::kNotARowCode:
+      return "row code " + QuotedText(error.text) + " is not seven hexadecimal digits";
+    case DecodeError::Kind::kTooFewRowCodes:
+      return "the DATA statements end after " + std::to_string(error.count) + " of the " +
+             std::to_string(kRows) + " row codes a grid needs";
+    case DecodeError::Kind::kLineTooLong:
+      return "the line is longer than " + std::to_string(kLongestListingLine) +
+             " bytes, which no listing has";
+  }
+  return {};
+}
+
+std::string DescribeUnusualCell(int index, std::string_view text) {
+  return Cell(index) + " holds " + QuotedText(text) + ", not one digit 0 to 3, so it has no colour";
+}
+
+}  // namespace gridcode

@@ -1,0 +1,41 @@
+// What gridcode-data says when it cannot convert its input: the wording of
+// each failure, after "gridcode-data: PLACE: ". Quoted input and names are
+// shown visibly, so that no message runs over two lines or reaches the
+// terminal as a control sequence.
+
+#ifndef GRIDCODE_CLI_MESSAGES_H_
+#define GRIDCODE_CLI_MESSAGES_H_
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "encoder/data_statements.h"
+#include "picture/grid_picture.h"
+#include "storage/file_io.h"
+
+namespace gridcode {
+
+// Writes the one line "gridcode-data: PLACE: MESSAGE" to `err`; `place` is
+// shown visibly.
+void Report(std::ostream& err, std::string_view place, std::string_view message);
+
+// Returns `text` in double quotes for a message, cut short if long.
+std::string QuotedText(std::string_view text);
+
+// Returns what is said of a file failure.
+std::string DescribeFileError(const FileError& error);
+
+// Returns what is said of a file that is not a grid picture.
+std::string DescribeImportError(const ImportError& error);
+
+// Returns what is said of DATA statements that give no grid.
+std::string DescribeDecodeError(const DecodeError& error);
+
+// Returns what is said of a grid that has a cell `text` at `index` that is not
+// one digit 0 to 3, for a picture.
+std::string DescribeUnusualCell(int index, std::string_view text);
+
+}  // namespace gridcode
+
+#endif  // GRIDCODE_CLI_MESSAGES_H_

@@ -1,0 +1,49 @@
+// Reading the cells of a file that is a grid file or a grid picture: the one
+// reader behind LOAD, SAVE's look at the file it replaces, and gridcode-data.
+//
+// The first bytes decide: a PNG is read as a grid picture, a file in another
+// picture format is refused by name, and anything else is a grid file. A
+// picture is read within kImageByteLimit bytes and a grid file within its own
+// first field, so that no input of any size is held whole.
+
+#ifndef GRIDCODE_PICTURE_CELLS_FILE_H_
+#define GRIDCODE_PICTURE_CELLS_FILE_H_
+
+#include <filesystem>
+#include <istream>
+#include <optional>
+
+#include "grid/grid_document.h"
+#include "picture/grid_picture.h"
+#include "picture/picture_format.h"
+#include "storage/file_io.h"
+
+namespace gridcode {
+
+// Which kinds of file a reader takes.
+enum class Accepted {
+  kGridFilesAndPictures,
+  kPicturesOnly,  // a grid file is an error (kNotAPicture)
+};
+
+// The cells read from a file, and what the file was; or why there are none.
+struct CellsFile {
+  Cells cells;                                  // empty when there is an error
+  PictureFormat format = PictureFormat::kNone;  // the picture format found, kNone for a grid file
+  PictureStyle style;                           // for a picture read: how it was drawn
+  std::optional<FileError> file_error;          // opening or reading failed, or no grid in it
+  std::optional<ImportError> picture_error;     // not a grid picture
+
+  bool failed() const { return file_error || picture_error; }
+};
+
+// Reads the cells of the file that `input` holds, from its current place. A
+// read failure of an InputFile's stream is reported as such.
+CellsFile ReadCells(std::istream& input, Accepted accepted);
+
+// Opens the file at `path` and reads its cells; the file is closed on return.
+CellsFile LoadCells(const std::filesystem::path& path, Readable readable, Accepted accepted);
+
+}  // namespace gridcode
+
+#endif  // GRIDCODE_PICTURE_CELLS_FILE_H_

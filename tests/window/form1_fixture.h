@@ -1,0 +1,96 @@
+// The window under test, with dialogs the test answers, and the helpers that
+// find its fields by object name and drive them as a user does.
+
+#ifndef GRIDCODE_TESTS_WINDOW_FORM1_FIXTURE_H_
+#define GRIDCODE_TESTS_WINDOW_FORM1_FIXTURE_H_
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "fake_dialogs.h"
+#include "window/form1.h"
+
+// Lets test failures print texts readably.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace gridcode {
+
+class Form1Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto dialogs = std::make_unique<FakeDialogs>();
+    dialogs_ = dialogs.get();
+    window_ = std::make_unique<Form1>(std::move(dialogs));
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  QLineEdit* Field(const QString& array, int index) const {
+    return window_->findChild<QLineEdit*>(QStringLiteral("%1_%2").arg(array).arg(index));
+  }
+  QLineEdit* Cell(int index) const { return Field(QStringLiteral("Text1"), index); }
+  QLineEdit* RowCode(int row) const { return Field(QStringLiteral("Text2"), row); }
+  QLineEdit* DataLine(int line) const { return Field(QStringLiteral("Text3"), line); }
+  QPushButton* Button(const char* name) const {
+    return window_->findChild<QPushButton*>(QLatin1String(name));
+  }
+
+  // Replaces the text of `field` by typing, as a user would.
+  static void Type(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+  }
+  void Click(const char* button) const { QTest::mouseClick(Button(button), Qt::LeftButton); }
+
+  QStringList AllTexts() const {
+    QStringList texts;
+    for (QLineEdit* field : window_->findChildren<QLineEdit*>()) texts << field->text();
+    return texts;
+  }
+  QString CellsJoined() const {
+    QString joined;
+    for (int i = 0; i < kCellCount; ++i) joined += Cell(i)->text();
+    return joined;
+  }
+
+  static QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+  }
+  static void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+
+  FakeDialogs* dialogs_ = nullptr;
+  std::unique_ptr<Form1> window_;
+};
+
+// A window with a folder of its own for the files it saves and loads.
+class Form1FileTest : public Form1Test {
+ protected:
+  void SetUp() override {
+    Form1Test::SetUp();
+    ASSERT_TRUE(folder_.isValid());
+  }
+  QString Path(const QString& name) const { return folder_.filePath(name); }
+
+  QTemporaryDir folder_;
+};
+
+}  // namespace gridcode
+
+#endif  // GRIDCODE_TESTS_WINDOW_FORM1_FIXTURE_H_

@@ -1,0 +1,203 @@
+#include "window/grid_picture_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "form1_fixture.h"
+#include "picture/grid_picture.h"
+
+namespace gridcode {
+namespace {
+
+class GridPictureViewTest : public Form1FileTest {
+ protected:
+  GridPictureView* Picture() const {
+    return window_->findChild<GridPictureView*>(QStringLiteral("Picture"));
+  }
+  QAbstractButton* Swatch(int value) const {
+    return window_->findChild<QAbstractButton*>(QStringLiteral("Swatch_%1").arg(value));
+  }
+  // The palette index drawn for cell `index`.
+  int Drawn(int index) const {
+    return Picture()->image().pixelIndex(ColumnOf(index), RowOf(index));
+  }
+  // The middle of the square of the cell at `row`, `column`, in the picture.
+  static QPoint Middle(int row, int column) {
+    const int cell = GridPictureView::kCellPixels;
+    return {GridPictureView::kFrame + column * cell + cell / 2,
+            GridPictureView::kFrame + row * cell + cell / 2};
+  }
+  // Presses `button` at the first point, moves through the others with it
+  // held, one mouse event each, and lets go at the last.
+  void Stroke(Qt::MouseButton button, const QList<QPoint>& points) const {
+    QWidget* picture = Picture();
+    QTest::mousePress(picture, button, Qt::NoModifier, points.first());
+    for (const QPoint& point : points.mid(1)) {
+      QMouseEvent move(QEvent::MouseMove, point, picture->mapToGlobal(point), Qt::NoButton, button,
+                       Qt::NoModifier);
+      QApplication::sendEvent(picture, &move);
+    }
+    QTest::mouseRelease(picture, button, Qt::NoModifier, points.last());
+  }
+  // The texts of the row codes and DATA lines.
+  QStringList Codes() const {
+    QStringList codes;
+    for (int row = 0; row < kRows; ++row) codes << RowCode(row)->text();
+    return codes << DataLine(0)->text() << DataLine(1)->text();
+  }
+  // Reads back the picture file at `path`.
+  ImportedPicture SavedPicture(const QString& path) const {
+    return ImportPng(Contents(path).toStdString());
+  }
+};
+
+TEST_F(GridPictureViewTest, PictureFollowsCommand1LoadAndPaintButNotTyping) {
+  GridPictureView* picture = Picture();
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->geometry().adjusted(1, 1, -1, -1), QRect(56, 448, 112, 80));
+  EXPECT_FALSE(picture->accessibleName().isEmpty());
+  EXPECT_TRUE(picture->accessibleDescription().contains("right button"));
+  EXPECT_EQ(picture->cursor().shape(), Qt::CrossCursor);
+  const auto shown = [&](int index) {  // the colour on screen, in the middle of the square
+    return picture->grab().toImage().pixel(Middle(RowOf(index), ColumnOf(index)));
+  };
+  EXPECT_EQ(Drawn(0), 0);  // drawn at start-up
+
+  Type(Cell(0), "3");
+  Type(Cell(1), "x");
+  EXPECT_EQ(Drawn(0), 0);  // typing draws nothing
+  Click("Command1");
+  EXPECT_EQ(Drawn(0), 3);
+  EXPECT_EQ(Drawn(1), 4);  // not one digit 0 to 3
+  EXPECT_EQ(shown(0), kValueColours[3]);
+  EXPECT_EQ(shown(1), kUnusualColour);
+  EXPECT_EQ(Cell(1)->palette().color(QPalette::Base).rgba(), kUnusualColour);
+
+  Write(Path("grid.dat"), "2\r\n");
+  dialogs_->SetNextFileName(Path("grid.dat"));
+  Click("LOAD");
+  EXPECT_EQ(Drawn(0), 2);
+  EXPECT_EQ(Drawn(1), 4);  // an empty cell
+
+  // A PNG picture loads by the same rules as gridcode-data import.
+  Cells cells;
+  cells.fill("1");
+  cells[139] = "3";
+  Write(Path("sprite.png"), QByteArray::fromStdString(RenderPng(cells, {.scale = 4}).png));
+  dialogs_->SetNextFileName(Path("sprite.png"));
+  Click("LOAD");
+  EXPECT_EQ(CellsJoined(), QString(139, QLatin1Char('1')) + "3");
+  EXPECT_EQ(Drawn(139), 3);
+  EXPECT_TRUE(dialogs_->failures.empty());
+
+  // A picture that is not a grid picture, or not a PNG: a message, the grid
+  // stays as it was, and SAVE will not offer that file's name.
+  Write(Path("wrong.png"), QByteArray::fromStdString(RenderPng(cells, {.scale = 4}).png).left(70));
+  Write(Path("sprite.bmp"), QByteArray("BM\x36\x03\x00\x00\x00\x00", 8) + QByteArray(800, '\x01'));
+  const QStringList texts = AllTexts();
+  for (const char* name : {"wrong.png", "sprite.bmp"}) {
+    dialogs_->SetNextFileName(Path(name));
+    Click("LOAD");
+  }
+  ASSERT_EQ(dialogs_->failures.size(), 2u);
+  EXPECT_TRUE(dialogs_->failures[0].text.contains("cannot be read"))
+      << dialogs_->failures[0].text.toStdString();
+  EXPECT_TRUE(dialogs_->failures[1].text.contains("BMP picture, and gridcode reads PNG pictures"))
+      << dialogs_->failures[1].text.toStdString();
+  EXPECT_EQ(dialogs_->file_dialogs.mid(2), QStringList({"open", "forget", "open", "forget"}));
+  EXPECT_EQ(AllTexts(), texts);
+  EXPECT_EQ(Drawn(139), 3);
+}
+
+TEST_F(GridPictureViewTest, PaintsWithTheMouseAsPixelEditorsDo) {
+  for (int value = 0; value < 4; ++value) {
+    ASSERT_NE(Swatch(value), nullptr);
+    EXPECT_EQ(Swatch(value)->accessibleName(), QStringLiteral("Paint with %1").arg(value));
+    EXPECT_EQ(Swatch(value)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(Swatch(value)->isChecked(), value == 3);  // the darkest at start-up
+  }
+  Type(Cell(CellIndex(4, 4)), "x");
+  Click("Command1");
+  for (int row = 0; row < kRows; ++row) RowCode(row)->setText("kept");
+  const QStringList codes = Codes();
+
+  // A click with either button; the right one erases.
+  Stroke(Qt::LeftButton, {Middle(0, 0)});
+  EXPECT_EQ(Cell(0)->text(), "3");
+  QTest::mouseClick(Swatch(1), Qt::LeftButton);
+  EXPECT_TRUE(Swatch(1)->isChecked());
+  EXPECT_FALSE(Swatch(3)->isChecked());
+  Stroke(Qt::LeftButton, {Middle(4, 4)});
+  EXPECT_EQ(Cell(CellIndex(4, 4))->text(), "1");
+  EXPECT_TRUE(Cell(CellIndex(4, 4))->toolTip().isEmpty());  // its mark is gone
+  EXPECT_EQ(Cell(CellIndex(4, 4))->palette().color(QPalette::Base),
+            Cell(CellIndex(4, 3))->palette().color(QPalette::Base));
+  Stroke(Qt::RightButton, {Middle(0, 0)});
+  EXPECT_EQ(Cell(0)->text(), "0");
+
+  // Strokes whose move events skip cells paint every cell on the way: along
+  // row 9 in one move, then a diagonal, then out of the picture and back.
+  Stroke(Qt::LeftButton, {Middle(9, 0), Middle(9, 13)});
+  EXPECT_EQ(CellsJoined().mid(CellIndex(9, 0), 14), QString(14, QLatin1Char('1')));
+  QTest::mouseClick(Swatch(2), Qt::LeftButton);
+  Stroke(Qt::LeftButton, {Middle(1, 1), Middle(6, 6)});
+  for (int step = 1; step <= 6; ++step) EXPECT_EQ(Cell(CellIndex(step, step))->text(), "2") << step;
+  EXPECT_EQ(Cell(CellIndex(1, 2))->text(), "0");
+  Stroke(Qt::RightButton, {Middle(9, 3), QPoint(-40, Middle(9, 0).y()), Middle(9, 13)});
+  EXPECT_EQ(CellsJoined().mid(CellIndex(9, 0), 14), QString(14, QLatin1Char('0')));
+
+  // The picture shows the cells as they now are; the codes wait for Command1.
+  for (int i = 0; i < kCellCount; ++i) EXPECT_EQ(Drawn(i), Cell(i)->text().toInt()) << i;
+  EXPECT_EQ(Codes(), codes);
+  EXPECT_TRUE(dialogs_->failures.empty());
+}
+
+TEST_F(GridPictureViewTest, SavingToAPictureKeepsItAPicture) {
+  // A new picture: 14 x 10, the standard colours, whatever the name's case.
+  Stroke(Qt::LeftButton, {Middle(0, 0), Middle(0, 5)});
+  const QString painted = CellsJoined();
+  dialogs_->SetNextFileName(Path("art.PNG"));
+  Click("Save");
+  ImportedPicture saved = SavedPicture(Path("art.PNG"));
+  ASSERT_FALSE(saved.error.has_value()) << Contents(Path("art.PNG")).left(40).toStdString();
+  EXPECT_EQ(saved.style, PictureStyle{});
+  for (int i = 0; i < kCellCount; ++i) Cell(i)->setText("2");
+  dialogs_->SetNextFileName(Path("art.PNG"));
+  Click("LOAD");
+  EXPECT_EQ(CellsJoined(), painted);
+
+  // A picture of the user's own, at scale 4 with its own colours, under a name
+  // without .png: edited, it keeps its scale and colours.
+  const PictureStyle own = {.scale = 4,
+                            .palette = {0xFF000000, 0xFFFF0000, 0xFF00FF00, 0x800000FF}};
+  Cells cells;
+  cells.fill("0");
+  Write(Path("own"), QByteArray::fromStdString(RenderPng(cells, own).png));
+  dialogs_->SetNextFileName(Path("own"));
+  Click("LOAD");
+  Stroke(Qt::LeftButton, {Middle(2, 2)});
+  dialogs_->SetNextFileName(Path("own"));
+  Click("Save");
+  saved = SavedPicture(Path("own"));
+  ASSERT_FALSE(saved.error.has_value());
+  EXPECT_EQ(saved.style, own);
+  cells[CellIndex(2, 2)] = "3";
+  EXPECT_EQ(saved.cells, cells);
+
+  // A cell that a picture cannot hold: a message naming it, nothing written.
+  const QByteArray before = Contents(Path("own"));
+  Type(Cell(CellIndex(3, 5)), "12");
+  dialogs_->SetNextFileName(Path("own"));
+  Click("Save");
+  ASSERT_EQ(dialogs_->failures.size(), 1u);
+  EXPECT_TRUE(dialogs_->failures[0].text.contains("row 4, column 6 holds “12”"))
+      << dialogs_->failures[0].text.toStdString();
+  EXPECT_EQ(Contents(Path("own")), before);
+  EXPECT_TRUE(dialogs_->questions.empty());  // a picture is not asked about as a grid file
+}
+
+}  // namespace
+}  // namespace gridcode
