@@ -8,10 +8,7 @@
 #include <cstring>
 #include <functional>
 #include <random>
-#include <sstream>
 #include <vector>
-
-#include "picture/cells_file.h"
 
 namespace gridcode {
 namespace {
@@ -141,6 +138,12 @@ TEST(GridPictureTest, ImportReadsEveryKindOfPngByOneRule) {
   const auto grey = [](unsigned value) {
     return [value](int, int) { return std::vector<unsigned>{value}; };
   };
+  // One sample everywhere but at (x, y).
+  const auto all_but = [](unsigned everywhere, int x, int y, unsigned there) {
+    return [=](int px, int py) {
+      return std::vector<unsigned>{px == x && py == y ? there : everywhere};
+    };
+  };
   const std::vector<Case> cases = {
       // Greyscale is read by colour: white is 0, and black is no grid colour.
       {"white 2-bit greyscale",
@@ -160,27 +163,21 @@ TEST(GridPictureTest, ImportReadsEveryKindOfPngByOneRule) {
        std::nullopt, std::string(kCellCount, '0')},
       // Indexed pictures are read by index, within the palette and 0 to 3.
       {"index past a palette of two entries",
-       Encoded(
-           {.colour_type = SPNG_COLOR_TYPE_INDEXED,
-            .bit_depth = 2,
-            .palette = {0xFFFFFFFF, 0xFF000000},
-            .samples = [](int x,
-                          int y) { return std::vector<unsigned>{x == 4 && y == 1 ? 3u : 1u}; }}),
+       Encoded({.colour_type = SPNG_COLOR_TYPE_INDEXED,
+                .bit_depth = 2,
+                .palette = {0xFFFFFFFF, 0xFF000000},
+                .samples = all_but(1, 4, 1, 3)}),
        ImportError{.kind = Kind::kIndexPastPalette, .x = 4, .y = 1, .index = 3, .palette_size = 2}},
       {"index 4 of a larger palette",
-       Encoded(
-           {.colour_type = SPNG_COLOR_TYPE_INDEXED,
-            .palette = {1, 2, 3, 4, 5},
-            .samples = [](int x,
-                          int y) { return std::vector<unsigned>{x == 3 && y == 2 ? 4u : 0u}; }}),
+       Encoded({.colour_type = SPNG_COLOR_TYPE_INDEXED,
+                .palette = {1, 2, 3, 4, 5},
+                .samples = all_but(0, 3, 2, 4)}),
        ImportError{.kind = Kind::kUnknownIndex, .x = 3, .y = 2, .index = 4}},
       {"indexed, any palette colours",
-       Encoded(
-           {.colour_type = SPNG_COLOR_TYPE_INDEXED,
-            .bit_depth = 4,
-            .palette = {0xFF101010, 0xFF202020, 0xFF303030, 0xFF404040},
-            .samples = [](int x,
-                          int y) { return std::vector<unsigned>{x == 13 && y == 9 ? 2u : 0u}; }}),
+       Encoded({.colour_type = SPNG_COLOR_TYPE_INDEXED,
+                .bit_depth = 4,
+                .palette = {0xFF101010, 0xFF202020, 0xFF303030, 0xFF404040},
+                .samples = all_but(0, 13, 9, 2)}),
        std::nullopt, ZerosWith(139, '2')},
       // RGB and RGBA by colour, 8 or 16 bits, exactly.
       {"RGB with the four colours",
@@ -304,37 +301,10 @@ TEST(GridPictureTest, RenderedPicturesReadBackWithTheirStyle) {
   unusual.fill("1");
   unusual[30] = "12";
   EXPECT_EQ(RenderPng(unusual).unusual_cell, 30);
-  EXPECT_FALSE(RenderPng(unusual, {.scale = kLargestScale + 1}).png.size() > 0);
-}
-
-TEST(GridPictureTest, ReadsGridFilesAndPicturesFromOneStream) {
-  Cells cells;
-  cells.fill("2");
-  const std::string png = RenderPng(cells).png;
-  struct Case {
-    std::string bytes;
-    Accepted accepted;
-    PictureFormat format;
-    bool loads;
-  };
-  const std::vector<Case> cases = {
-      {png, Accepted::kGridFilesAndPictures, PictureFormat::kPng, true},
-      {png, Accepted::kPicturesOnly, PictureFormat::kPng, true},
-      {std::string(kCellCount, '2') + "\r\n", Accepted::kGridFilesAndPictures, PictureFormat::kNone,
-       true},
-      {std::string(kCellCount, '2') + "\r\n", Accepted::kPicturesOnly, PictureFormat::kNone, false},
-      {std::string("GIF89a\x0e\x00", 8) + std::string(kCellCount, '2'),
-       Accepted::kGridFilesAndPictures, PictureFormat::kGif, false},
-  };
-  for (const Case& c : cases) {
-    std::istringstream input(c.bytes);
-    const CellsFile file = ReadCells(input, c.accepted);
-    EXPECT_EQ(file.format, c.format);
-    EXPECT_EQ(!file.failed(), c.loads);
-    if (c.loads) {
-      EXPECT_EQ(file.cells, cells);
-    }
-  }
+  unusual[30] = "2";
+  const RenderedPng too_large = RenderPng(unusual, {.scale = kLargestScale + 1});
+  EXPECT_TRUE(too_large.png.empty());
+  EXPECT_FALSE(too_large.failure.empty());
 }
 
 }  // namespace
