@@ -326,10 +326,8 @@ std::optional<std::string> Form1::SavedContents(const QString& path, const Cells
         tr("Cannot save"),
         tr("The grid cannot be saved as a picture to %1: the cell in row %2, column %3 holds %4, "
            "and a picture holds only the digits 0 to 3.\n\nNo file was changed.")
-            .arg(QDir::toNativeSeparators(path))
-            .arg(RowOf(index) + 1)
-            .arg(ColumnOf(index) + 1)
-            .arg(Quoted(cells[index])));
+            .arg(QDir::toNativeSeparators(path), QString::number(RowOf(index) + 1),
+                 QString::number(ColumnOf(index) + 1), Quoted(cells[index])));
     return std::nullopt;
   }
   if (rendered.png.empty()) {

@@ -188,14 +188,16 @@ TEST_F(GridPictureViewTest, SavingToAPictureKeepsItAPicture) {
   EXPECT_EQ(saved.cells, cells);
 
   // A cell that a picture cannot hold: a message naming it, nothing written.
+  Write(Path("100%2.png"), Contents(Path("own")));
   const QByteArray before = Contents(Path("own"));
   Type(Cell(CellIndex(3, 5)), "12");
-  dialogs_->SetNextFileName(Path("own"));
+  dialogs_->SetNextFileName(Path("100%2.png"));
   Click("Save");
   ASSERT_EQ(dialogs_->failures.size(), 1u);
-  EXPECT_TRUE(dialogs_->failures[0].text.contains("row 4, column 6 holds “12”"))
-      << dialogs_->failures[0].text.toStdString();
-  EXPECT_EQ(Contents(Path("own")), before);
+  const QString message = dialogs_->failures[0].text;
+  EXPECT_TRUE(message.contains("100%2.png: the cell in row 4, column 6 holds “12”"))
+      << message.toStdString();
+  EXPECT_EQ(Contents(Path("100%2.png")), before);
   EXPECT_TRUE(dialogs_->questions.empty());  // a picture is not asked about as a grid file
 }
 
