@@ -220,6 +220,9 @@ TEST_F(GridcodeDataTest, TheProgramWritesWhereUnixToolsWriteAndReadsInBoundedMem
       {"$P import nosuch.png; $P encode nosuch.dat", 1, "",
        "gridcode-data: nosuch.png: cannot be read: No such file or directory\n"
        "gridcode-data: nosuch.dat: cannot be read: No such file or directory\n"},
+      {"$P decode </; $P encode </", 1, "",
+       "gridcode-data: <stdin>: cannot be read: Is a directory\n"
+       "gridcode-data: <stdin>: cannot be read: Is a directory\n"},
       {limited + "$P decode /dev/zero", 1, "",
        "gridcode-data: /dev/zero:1: the line is longer than 65536 bytes, which no listing has\n"},
       {limited + "yes 'DATA 0000001' | $P decode | head -c 14", 0, "00000000000001", ""},
