@@ -35,7 +35,9 @@ class ListingLines {
  public:
   enum class Result { kLine, kEnd, kTooLong };
 
-  explicit ListingLines(std::streambuf& input) : input_(input) { SkipByteOrderMark(); }
+  // Bytes that only begin like a byte order mark stay as the start of the first line.
+  explicit ListingLines(std::streambuf& input)
+      : input_(input), carried_(SkipByteOrderMark(input)) {}
 
   // Reads the next line, without its line end, into `line`.
   Result Next(std::string& line) {
@@ -77,16 +79,6 @@ class ListingLines {
   bool ended_with_line_end() const { return ended_with_line_end_; }
 
  private:
-  // Skips a byte order mark; bytes that begin like one but are not one stay
-  // as the start of the first line.
-  void SkipByteOrderMark() {
-    for (const char expected : kByteOrderMark) {
-      if (input_.sgetc() != std::char_traits<char>::to_int_type(expected)) return;
-      carried_.push_back(static_cast<char>(input_.sbumpc()));
-    }
-    carried_.clear();
-  }
-
   std::streambuf& input_;
   std::string carried_;  // bytes read ahead that belong to the next line
   int number_ = 0;

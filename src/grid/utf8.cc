@@ -4,6 +4,15 @@
 
 namespace gridcode {
 
+std::string SkipByteOrderMark(std::streambuf& input) {
+  std::string taken;
+  for (const char mark : kByteOrderMark) {
+    if (input.sgetc() != std::char_traits<char>::to_int_type(mark)) return taken;
+    taken.push_back(static_cast<char>(input.sbumpc()));
+  }
+  return {};
+}
+
 std::size_t Utf8SequenceLength(std::string_view text) {
   if (text.empty()) return 0;
   const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };

@@ -1,4 +1,5 @@
-// UTF-8, the encoding of every text the grid holds: where one character ends.
+// UTF-8, the encoding of every text the grid holds: where one character ends,
+// and the byte order mark that may stand before a text.
 //
 // A valid character follows RFC 3629: no overlong forms, no surrogates, nothing
 // above U+10FFFF. The grid file reader splits its line into cells with this,
@@ -8,12 +9,18 @@
 #define GRIDCODE_GRID_UTF8_H_
 
 #include <cstddef>
+#include <streambuf>
+#include <string>
 #include <string_view>
 
 namespace gridcode {
 
 // The byte order mark that some editors write before a UTF-8 text; readers skip it.
 inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Skips the byte order mark at the current place of `input`, if there is one.
+// Returns the bytes taken that only began like one: they belong to the text.
+std::string SkipByteOrderMark(std::streambuf& input);
 
 // Returns the length in bytes of the valid UTF-8 character at the start of
 // `text`, or 0 if `text` is empty or does not start with one.

@@ -117,32 +117,21 @@ RenameOutcome SaveByRename(const std::filesystem::path& target, std::string_view
   return {};
 }
 
-// Rewrites the file at `target` in place: its bytes, then its length, then a sync.
-std::optional<FileError> SaveInPlace(const std::filesystem::path& target,
-                                     std::string_view contents) {
+// Writes `contents` into the file at `target` itself, from its start. A
+// regular file is then cut to their length and synced; a device or pipe just
+// takes the bytes, as any stream of bytes is written there.
+std::optional<FileError> WriteInPlace(const std::filesystem::path& target,
+                                      std::string_view contents, bool regular_file) {
   const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
   if (fd < 0) return SystemError(Kind::kCannotWrite);
   std::optional<FileError> error;
   std::size_t written = 0;
   if (!WriteAll(fd, contents, written)) {
     error = SystemError(Kind::kCannotWrite, written > 0);
-  } else if (::ftruncate(fd, static_cast<off_t>(contents.size())) != 0 || ::fsync(fd) != 0) {
+  } else if (regular_file &&
+             (::ftruncate(fd, static_cast<off_t>(contents.size())) != 0 || ::fsync(fd) != 0)) {
     error = SystemError(Kind::kCannotWrite, true);
   }
-  if (::close(fd) != 0 && !error) error = SystemError(Kind::kCannotWrite, true);
-  return error;
-}
-
-// Writes `contents` straight into the device or pipe at `target`, as any
-// stream of bytes is written there.
-std::optional<FileError> WriteDirectly(const std::filesystem::path& target,
-                                       std::string_view contents) {
-  errno = 0;
-  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) return SystemError(Kind::kCannotWrite);
-  std::optional<FileError> error;
-  std::size_t written = 0;
-  if (!WriteAll(fd, contents, written)) error = SystemError(Kind::kCannotWrite, written > 0);
   if (::close(fd) != 0 && !error) error = SystemError(Kind::kCannotWrite, true);
   return error;
 }
@@ -236,11 +225,6 @@ void InputFile::OpenStandardInput() {
 
 std::istream& InputFile::stream() { return stream_; }
 
-std::optional<FileError> InputFile::read_error() const {
-  if (buffer_->error() == 0) return std::nullopt;
-  return FileError{Kind::kCannotRead, buffer_->error()};
-}
-
 std::optional<FileError> InputFile::ReadErrorOf(const std::istream& stream) {
   const auto* buffer = dynamic_cast<const Buffer*>(stream.rdbuf());
   if (buffer == nullptr || buffer->error() == 0) return std::nullopt;
@@ -257,7 +241,7 @@ LoadedCells LoadGridFile(const std::filesystem::path& path, Readable readable) {
   InputFile file;
   if (std::optional<FileError> error = file.Open(path, readable)) return {{}, error};
   LoadedCells loaded = ReadGridFile(file.stream());
-  if (std::optional<FileError> error = file.read_error()) return {{}, error};
+  if (std::optional<FileError> error = InputFile::ReadErrorOf(file.stream())) return {{}, error};
   return loaded;
 }
 
@@ -268,7 +252,7 @@ std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string
     struct stat status {};
     if (::stat(path.c_str(), &status) == 0 &&
         (S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode))) {
-      return WriteDirectly(path, contents);
+      return WriteInPlace(path, contents, /*regular_file=*/false);
     }
   }
   std::error_code error;
@@ -290,7 +274,7 @@ std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string
     RenameOutcome outcome = SaveByRename(target, contents, &existing);
     if (!outcome.fall_back) return outcome.error;
   }
-  return SaveInPlace(target, contents);
+  return WriteInPlace(target, contents, /*regular_file=*/true);
 }
 
 }  // namespace gridcode

@@ -74,9 +74,6 @@ class InputFile {
   // The file's bytes, from the start.
   std::istream& stream();
 
-  // The failure of the last read, or nullopt.
-  std::optional<FileError> read_error() const;
-
   // The failure of the last read of `stream` if it is the stream of an
   // InputFile, or nullopt.
   static std::optional<FileError> ReadErrorOf(const std::istream& stream);

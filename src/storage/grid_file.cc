@@ -76,15 +76,9 @@ std::string GridFileText(const Cells& cells) {
 std::optional<std::string> ReadFirstField(std::istream& input) {
   std::streambuf& buffer = *input.rdbuf();
   constexpr int kEnd = std::char_traits<char>::eof();
-  std::string field;
-  int c = buffer.sgetc();
   // A byte order mark is skipped; bytes that only begin like one start the field.
-  for (const char mark : kByteOrderMark) {
-    if (c != std::char_traits<char>::to_int_type(mark)) break;
-    field.push_back(mark);
-    c = buffer.snextc();
-  }
-  if (field == kByteOrderMark) field.clear();
+  std::string field = SkipByteOrderMark(buffer);
+  int c = buffer.sgetc();
 
   // A quoted field runs to the next quote, across line ends; any other field
   // ends at a comma or a line end.
