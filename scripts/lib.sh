@@ -7,7 +7,9 @@ GRIDCODE_PACKAGES=(g++ cmake ninja-build libspng-dev
   libgtest-dev libgmock-dev fonts-ipafont-gothic)
 
 # ensure_packages NAME...: installs those of the packages that are missing, with
-# sudo when not root. Does nothing, quickly, when all are there.
+# sudo when not root. Does nothing, quickly, when all are there. Without root
+# and without a working sudo, it names the missing packages and the line to
+# run as root, and fails.
 ensure_packages() {
   local missing=() package
   for package in "$@"; do
@@ -15,12 +17,39 @@ ensure_packages() {
       missing+=("$package")
   done
   ((${#missing[@]} == 0)) && return 0
-  local sudo=()
-  [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+  local sudo=() why=
+  if [[ $(id -u) -ne 0 ]]; then
+    if ! command -v sudo >/dev/null; then
+      why="sudo is not installed"
+    elif ! sudo -n true 2>/dev/null && { [[ ! -t 0 ]] || ! sudo -v; }; then
+      why="sudo may not be used here"
+    fi
+    if [[ -n $why ]]; then
+      cat >&2 <<MESSAGE
+These Debian packages are missing: ${missing[*]}
+Installing them needs root, and $why. As root, run
+  apt-get update && apt-get install --no-install-recommends ${missing[*]}
+for instance with su (it asks for root's password):
+  su -c 'apt-get update && apt-get install --no-install-recommends ${missing[*]}'
+then run this script again.
+MESSAGE
+      return 1
+    fi
+    sudo=(sudo)
+  fi
   echo "Installing: ${missing[*]}"
-  "${sudo[@]}" apt-get update -qq
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  local log
+  log=$(mktemp)
+  if "${sudo[@]}" apt-get update -q >"$log" 2>&1 &&
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+      apt-get install -y -q --no-install-recommends "${missing[@]}" >>"$log" 2>&1; then
+    rm -f "$log"
+    return 0
+  fi
+  cat "$log" >&2
+  rm -f "$log"
+  echo "Installing ${missing[*]} failed." >&2
+  return 1
 }
 
 # build_preset NAME [CMAKE_ARGS...]: configures (when not yet configured, or in

@@ -31,7 +31,7 @@ class Form1Test : public ::testing::Test {
     dialogs_ = dialogs.get();
     window_ = std::make_unique<Form1>(std::move(dialogs));
     window_->show();
-    QApplication::setActiveWindow(window_.get());
+    window_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   }
 
