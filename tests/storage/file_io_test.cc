@@ -117,9 +117,9 @@ TEST_F(FileIoTest, SavesAndLoadsBack) {
   ASSERT_EQ(SaveFile(path, GridFileText(cells)), std::nullopt);
   EXPECT_EQ(Contents(path), std::string(140, '3') + "\r\n");
   EXPECT_EQ(Entries(path.parent_path()), 1u);
-  const LoadedCells loaded = LoadGridFile(path, Readable::kRegularFilesOnly);
-  ASSERT_EQ(loaded.error, std::nullopt);
-  EXPECT_EQ(loaded.cells, cells);
+  const Expected<Cells, GridFileLoadError> loaded = LoadGridFile(path, Readable::kRegularFilesOnly);
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_EQ(*loaded, cells);
 }
 
 TEST_F(FileIoTest, SavesKeepTheFileTheUserChose) {
@@ -291,17 +291,21 @@ TEST_F(FileIoTest, LoadFailuresSayWhy) {
   ::mkfifo((folder / "pipe").c_str(), 0666);
   struct Case {
     fs::path path;
-    FileError expected;
+    GridFileLoadError expected;
   };
   // A pipe with no writer would block an ordinary open: it is refused at once.
-  for (const Case& c : {Case{folder / "missing.dat", {FileError::Kind::kCannotRead, ENOENT}},
-                        Case{folder / "folder.dat", {FileError::Kind::kIsDirectory, EISDIR}},
-                        Case{folder / "empty.dat", {FileError::Kind::kNothingToRead}},
-                        Case{folder / "pipe", {FileError::Kind::kNotRegularFile}},
-                        Case{"/dev/null", {FileError::Kind::kNotRegularFile}},
-                        Case{"", {FileError::Kind::kCannotRead, ENOENT}}}) {
+  for (const Case& c :
+       {Case{folder / "missing.dat", FileError{FileError::Kind::kCannotRead, ENOENT}},
+        Case{folder / "folder.dat", FileError{FileError::Kind::kIsDirectory, EISDIR}},
+        Case{folder / "empty.dat", GridFileError::kNothingToRead},
+        Case{folder / "pipe", FileError{FileError::Kind::kNotRegularFile}},
+        Case{"/dev/null", FileError{FileError::Kind::kNotRegularFile}},
+        Case{"", FileError{FileError::Kind::kCannotRead, ENOENT}}}) {
     SCOPED_TRACE(c.path);
-    EXPECT_EQ(LoadGridFile(c.path, Readable::kRegularFilesOnly).error, c.expected);
+    const Expected<Cells, GridFileLoadError> loaded =
+        LoadGridFile(c.path, Readable::kRegularFilesOnly);
+    ASSERT_FALSE(loaded.has_value());
+    EXPECT_EQ(loaded.error(), c.expected);
   }
 }
 
