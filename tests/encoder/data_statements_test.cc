@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "repeating_buffer.h"
+#include "support/repeating_buffer.h"
 #include "storage/grid_file.h"
 
 namespace gridcode {

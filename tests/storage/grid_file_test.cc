@@ -5,7 +5,7 @@
 #include <sstream>
 #include <streambuf>
 
-#include "repeating_buffer.h"
+#include "support/repeating_buffer.h"
 #include "storage/file_io.h"
 
 namespace gridcode {
