@@ -52,8 +52,8 @@ struct DecodeError {
     kLineTooLong,     // line `position.line` is longer than kLongestListingLine
   };
   Kind kind;
-  TextPosition position;  // where the item starts, the end of the text, or the long line
-  std::string text;
+  TextPosition position = {};  // where the item starts, the end of the text, or the long line
+  std::string text = {};
   int count = 0;
 
   friend bool operator==(const DecodeError&, const DecodeError&) = default;
