@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "grid/utf8.h"
+#include "text/utf8.h"
 
 namespace gridcode {
 namespace {
@@ -102,6 +102,19 @@ Cells SplitCells(std::string_view field) {
     if (const std::optional<std::string> decoded = DecodeCp932(field)) return SplitUtf8(*decoded);
   }
   return SplitUtf8(field);
+}
+
+Expected<Cells, GridFileError> ReadGridFile(std::istream& input) {
+  const std::optional<std::string> field = ReadFirstField(input);
+  if (!field) return Unexpected(GridFileError::kNothingToRead);
+  return SplitCells(*field);
+}
+
+Expected<Cells, GridFileLoadError> LoadGridFile(const std::filesystem::path& path,
+                                                Readable readable) {
+  return ReadFile(path, readable, [](std::istream& input) -> Expected<Cells, GridFileLoadError> {
+    return ReadGridFile(input);
+  });
 }
 
 std::vector<int> CellsThatWillNotLoadBack(const Cells& cells) {

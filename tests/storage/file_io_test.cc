@@ -15,6 +15,7 @@
 #include <iterator>
 
 #include "storage/grid_file.h"
+#include "support/temp_folder.h"
 
 namespace gridcode {
 namespace {
@@ -25,13 +26,6 @@ constexpr uid_t kNobody = 65534;
 constexpr std::string_view kOld = "old grid\r\n";
 constexpr std::string_view kNew = "new grid, longer than the old\r\n";
 
-std::string Contents(const fs::path& path) {
-  std::ifstream input(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(input), {}};
-}
-void Write(const fs::path& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 struct stat Status(const fs::path& path) {
   struct stat status {};
   EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
@@ -83,31 +77,19 @@ std::optional<FileError> SaveInChild(const fs::path& path, std::string_view cont
   return error;
 }
 
-class FileIoTest : public ::testing::Test {
+class FileIoTest : public TempFolderTest {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("gridcode-test-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-    fs::permissions(root_, fs::perms::owner_all | fs::perms::others_exec);
-  }
-  void TearDown() override {
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root_)) {
-      if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all);
-    }
-    fs::remove_all(root_);
+    TempFolderTest::SetUp();
+    fs::permissions(folder_, fs::perms::owner_all | fs::perms::others_exec);
   }
   // A new folder for one case, which every user may enter.
   fs::path CaseFolder(const std::string& name) {
-    const fs::path folder = root_ / name;
+    const fs::path folder = folder_ / name;
     fs::create_directory(folder);
     fs::permissions(folder, fs::perms::owner_all | fs::perms::others_exec | fs::perms::others_read);
     return folder;
   }
-
-  fs::path root_;
 };
 
 TEST_F(FileIoTest, SavesAndLoadsBack) {
@@ -117,9 +99,9 @@ TEST_F(FileIoTest, SavesAndLoadsBack) {
   ASSERT_EQ(SaveFile(path, GridFileText(cells)), std::nullopt);
   EXPECT_EQ(Contents(path), std::string(140, '3') + "\r\n");
   EXPECT_EQ(Entries(path.parent_path()), 1u);
-  const LoadedCells loaded = LoadGridFile(path, Readable::kRegularFilesOnly);
-  ASSERT_EQ(loaded.error, std::nullopt);
-  EXPECT_EQ(loaded.cells, cells);
+  const Expected<Cells, GridFileLoadError> loaded = LoadGridFile(path, Readable::kRegularFilesOnly);
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_EQ(*loaded, cells);
 }
 
 TEST_F(FileIoTest, SavesKeepTheFileTheUserChose) {
@@ -291,17 +273,21 @@ TEST_F(FileIoTest, LoadFailuresSayWhy) {
   ::mkfifo((folder / "pipe").c_str(), 0666);
   struct Case {
     fs::path path;
-    FileError expected;
+    GridFileLoadError expected;
   };
   // A pipe with no writer would block an ordinary open: it is refused at once.
-  for (const Case& c : {Case{folder / "missing.dat", {FileError::Kind::kCannotRead, ENOENT}},
-                        Case{folder / "folder.dat", {FileError::Kind::kIsDirectory, EISDIR}},
-                        Case{folder / "empty.dat", {FileError::Kind::kNothingToRead}},
-                        Case{folder / "pipe", {FileError::Kind::kNotRegularFile}},
-                        Case{"/dev/null", {FileError::Kind::kNotRegularFile}},
-                        Case{"", {FileError::Kind::kCannotRead, ENOENT}}}) {
+  for (const Case& c :
+       {Case{folder / "missing.dat", FileError{FileError::Kind::kCannotRead, ENOENT}},
+        Case{folder / "folder.dat", FileError{FileError::Kind::kIsDirectory, EISDIR}},
+        Case{folder / "empty.dat", GridFileError::kNothingToRead},
+        Case{folder / "pipe", FileError{FileError::Kind::kNotRegularFile}},
+        Case{"/dev/null", FileError{FileError::Kind::kNotRegularFile}},
+        Case{"", FileError{FileError::Kind::kCannotRead, ENOENT}}}) {
     SCOPED_TRACE(c.path);
-    EXPECT_EQ(LoadGridFile(c.path, Readable::kRegularFilesOnly).error, c.expected);
+    const Expected<Cells, GridFileLoadError> loaded =
+        LoadGridFile(c.path, Readable::kRegularFilesOnly);
+    ASSERT_FALSE(loaded.has_value());
+    EXPECT_EQ(loaded.error(), c.expected);
   }
 }
 
