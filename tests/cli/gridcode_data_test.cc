@@ -98,7 +98,7 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
       {{"decode", "-o", output},
        "DATA 0000000",
        "gridcode-data: <stdin>:1:13: the DATA statements end after 1 of the 10"},
-      {{"decode", "-o", output}, "DATA \x1b[2J,\n", "row code \"\\x1B[2J\" is not"},
+      {{"decode", "-o", output}, "DATA \x1b[2J,\n", R"(row code "\x1B[2J" is not)"},
       {{"decode", (folder_ / "nosuch.bas").string()}, "", "nosuch.bas: cannot be read"},
       {{"render", "-", "-o", output},
        "0123x" + std::string(135, '0'),

@@ -2,7 +2,6 @@
 
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -10,6 +9,7 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -57,7 +57,7 @@ std::optional<FileError> SaveInChild(const fs::path& path, std::string_view cont
   const pid_t child = ::fork();
   if (child == 0) {
     if (saver.file_size_limit != RLIM_INFINITY) {
-      ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
+      std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
       const rlimit limit{saver.file_size_limit, saver.file_size_limit};
       if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(2);
     }
@@ -85,7 +85,7 @@ class FileIoTest : public TempFolderTest {
   }
   // A new folder for one case, which every user may enter.
   fs::path CaseFolder(const std::string& name) {
-    const fs::path folder = folder_ / name;
+    fs::path folder = folder_ / name;
     fs::create_directory(folder);
     fs::permissions(folder, fs::perms::owner_all | fs::perms::others_exec | fs::perms::others_read);
     return folder;
@@ -193,7 +193,7 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
       {"read-only file",
        {.unprivileged = true},
        [&](const fs::path& folder) {
-         const fs::path file = old_file(folder);
+         fs::path file = old_file(folder);
          ::chmod(file.c_str(), 0444);
          return file;
        },
@@ -212,7 +212,7 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
       {"write in place fails part way",
        {.file_size_limit = 4},
        [&](const fs::path& folder) {
-         const fs::path file = old_file(folder);
+         fs::path file = old_file(folder);
          fs::create_hard_link(file, folder / "other");
          return file;
        },

@@ -20,13 +20,13 @@ TEST(MessageTextTest, QuotesAreCutBetweenCharactersAndShownVisibly) {
       {"x" + forty_kana, "x" + forty_kana.substr(0, 117) + "\u2026"},
       {std::string(39, '1') + "\xF0\x9F\x98\x80!", std::string(39, '1') + "\xF0\x9F\x98\x80\u2026"},
       // Nothing quoted reaches a terminal or a message box as a control.
-      {"\x1B[31mred", "\\x1B[31mred"},
-      {"a\r\nb\tc\x7F", "a\\x0D\\x0Ab\\x09c\\x7F"},
+      {"\x1B[31mred", R"(\x1B[31mred)"},
+      {"a\r\nb\tc\x7F", R"(a\x0D\x0Ab\x09c\x7F)"},
       {"\xC2\x9B"
        "2J\xC2\xA0\xC3\xA9",
        "\\u009B"
        "2J\xC2\xA0\xC3\xA9"},               // CSI; no-break space and é stay
-      {"\xFF\xE3\x81", "\\xFF\\xE3\\x81"},  // not UTF-8
+      {"\xFF\xE3\x81", R"(\xFF\xE3\x81)"},  // not UTF-8
       {std::string(39, '1') + '\0' + "!", std::string(39, '1') + "\\x00\u2026"},  // cut first
   };
   for (const Case& c : cases) {

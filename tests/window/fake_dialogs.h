@@ -44,7 +44,7 @@ class FakeDialogs : public Dialogs {
   QString NextFileName(const QString& mode) {
     file_dialogs << mode;
     if (file_names_.empty()) return {};
-    const QString path = file_names_.front();
+    QString path = file_names_.front();
     file_names_.pop_front();
     return path;
   }
