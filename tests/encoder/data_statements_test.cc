@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "support/repeating_buffer.h"
 #include "storage/grid_file.h"
+#include "support/repeating_buffer.h"
 
 namespace gridcode {
 namespace {
