@@ -9,6 +9,7 @@
 #include "encoder/data_statements.h"
 #include "grid/message_text.h"
 #include "picture/cells_file.h"
+#include "storage/file_io.h"
 #include "storage/grid_file.h"
 
 #ifndef GRIDCODE_VERSION
@@ -53,7 +54,7 @@ std::optional<Cells> ReadInput(const CommandLine& line, Accepted accepted, std::
                                std::ostream& err) {
   const CellsFile file = line.input == kStandardStream
                              ? ReadCells(in, accepted)
-                             : LoadCells(line.input, Readable::kAnything, accepted);
+                             : LoadCells(PathFromUtf8(line.input), Readable::kAnything, accepted);
   if (file.file_error) {
     Report(err, InputName(line), DescribeFileError(*file.file_error));
   } else if (file.picture_error) {
@@ -73,7 +74,7 @@ int WriteOutput(const CommandLine& line, std::string_view contents, std::ostream
     return kExitSuccess;
   }
   if (const std::optional<FileError> error =
-          SaveFile(*line.output, contents, Writable::kAnything)) {
+          SaveFile(PathFromUtf8(*line.output), contents, Writable::kAnything)) {
     Report(err, *line.output, DescribeFileError(*error));
     return kExitBadInput;
   }

@@ -1,3 +1,6 @@
+// Files on Linux and other POSIX systems; file_io_windows.cc is the same for
+// Windows.
+
 #include "storage/file_io.h"
 
 #include <fcntl.h>
@@ -9,8 +12,6 @@
 #include <cstdint>
 #include <random>
 #include <string>
-
-#include "storage/grid_file.h"
 
 namespace gridcode {
 namespace {
@@ -229,20 +230,6 @@ std::optional<FileError> InputFile::ReadErrorOf(const std::istream& stream) {
   const auto* buffer = dynamic_cast<const Buffer*>(stream.rdbuf());
   if (buffer == nullptr || buffer->error() == 0) return std::nullopt;
   return FileError{Kind::kCannotRead, buffer->error()};
-}
-
-LoadedCells ReadGridFile(std::istream& input) {
-  const std::optional<std::string> field = ReadFirstField(input);
-  if (!field) return {{}, FileError{Kind::kNothingToRead}};
-  return {SplitCells(*field), std::nullopt};
-}
-
-LoadedCells LoadGridFile(const std::filesystem::path& path, Readable readable) {
-  InputFile file;
-  if (std::optional<FileError> error = file.Open(path, readable)) return {{}, error};
-  LoadedCells loaded = ReadGridFile(file.stream());
-  if (std::optional<FileError> error = InputFile::ReadErrorOf(file.stream())) return {{}, error};
-  return loaded;
 }
 
 std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string_view contents,

@@ -1,7 +1,11 @@
 #include "storage/file_io.h"
 
-#include <grp.h>
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <grp.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
@@ -9,7 +13,9 @@
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+#endif
 
+#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -21,7 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr uid_t kNobody = 65534;
 constexpr std::string_view kOld = "old grid\r\n";
 constexpr std::string_view kNew = "new grid, longer than the old\r\n";
 
@@ -32,14 +37,41 @@ std::string Contents(const fs::path& path) {
 void Write(const fs::path& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
+// The names in `folder`, to see that no temporary file is left behind.
+std::size_t Entries(const fs::path& folder) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
+
+#ifdef _WIN32
+// The number that tells files on one volume apart, which a new file put in
+// an old one's place does not share.
+std::uint64_t FileIndex(const fs::path& path) {
+  const HANDLE file =
+      ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+  BY_HANDLE_FILE_INFORMATION information{};
+  EXPECT_TRUE(::GetFileInformationByHandle(file, &information)) << path;
+  ::CloseHandle(file);
+  return (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
+}
+
+// How a save is run. Windows has no fork: it runs in the test itself, and a
+// read-only file is read-only for every user, so running unprivileged
+// changes nothing.
+struct Saver {
+  bool unprivileged = false;
+};
+
+std::optional<FileError> SaveInChild(const fs::path& path, std::string_view contents, Saver) {
+  return SaveFile(path, contents);
+}
+#else
+constexpr uid_t kNobody = 65534;
+
 struct stat Status(const fs::path& path) {
   struct stat status {};
   EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
   return status;
-}
-// The names in `folder`, to see that no temporary file is left behind.
-std::size_t Entries(const fs::path& folder) {
-  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 bool IsRoot() { return ::geteuid() == 0; }
 
@@ -82,6 +114,7 @@ std::optional<FileError> SaveInChild(const fs::path& path, std::string_view cont
   ::munmap(shared, sizeof(Result));
   return error;
 }
+#endif
 
 class FileIoTest : public ::testing::Test {
  protected:
@@ -96,6 +129,12 @@ class FileIoTest : public ::testing::Test {
   void TearDown() override {
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root_)) {
       if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all);
+#ifdef _WIN32
+      // A read-only file cannot be removed on Windows.
+      if (entry.is_regular_file()) {
+        fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
+      }
+#endif
     }
     fs::remove_all(root_);
   }
@@ -129,18 +168,29 @@ TEST_F(FileIoTest, SavesKeepTheFileTheUserChose) {
     Saver saver;
     std::function<void(const fs::path& file)> arrange;
     bool in_place;  // rewritten in place rather than replaced by a new file
+    fs::path file_name = "grid.dat";
   };
   const std::vector<Case> cases = {
-      {"plain file, replaced by a new one with its mode",
-       false,
-       {},
-       [](const fs::path& file) { ::chmod(file.c_str(), 0640); },
-       false},
+      {"name in Japanese", false, {}, [](const fs::path&) {}, false, fs::path(u8"グリッド.dat")},
       {"second hard link still shares the file",
        false,
        {},
        [](const fs::path& file) { fs::create_hard_link(file, file.parent_path() / "other"); },
        true},
+#ifdef _WIN32
+      {"hidden file stays hidden",
+       false,
+       {},
+       [](const fs::path& file) {
+         ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+       },
+       true},
+#else
+      {"plain file, replaced by a new one with its mode",
+       false,
+       {},
+       [](const fs::path& file) { ::chmod(file.c_str(), 0640); },
+       false},
       {"extended attributes kept",
        false,
        {},
@@ -167,14 +217,35 @@ TEST_F(FileIoTest, SavesKeepTheFileTheUserChose) {
          ::chmod(file.parent_path().c_str(), 0777);
        },
        true},
+#endif
   };
   int case_number = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+#ifndef _WIN32
     if (c.needs_root && !IsRoot()) continue;  // only root can give a file to another user
-    const fs::path file = CaseFolder("case" + std::to_string(case_number++)) / "grid.dat";
+#endif
+    const fs::path file = CaseFolder("case" + std::to_string(case_number++)) / c.file_name;
     Write(file, kOld);
     c.arrange(file);
+#ifdef _WIN32
+    if (c.name == "hidden file stays hidden" &&
+        (::GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN) == 0) {
+      continue;  // this file system keeps no attributes
+    }
+    const std::uint64_t index = FileIndex(file);
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    const std::uintmax_t links = fs::hard_link_count(file);
+    const std::size_t entries = Entries(file.parent_path());
+
+    ASSERT_EQ(SaveInChild(file, kNew, c.saver), std::nullopt);
+
+    EXPECT_EQ(Contents(file), kNew);
+    EXPECT_EQ(FileIndex(file) == index, c.in_place);
+    EXPECT_EQ(::GetFileAttributesW(file.c_str()), attributes);
+    EXPECT_EQ(fs::hard_link_count(file), links);
+    EXPECT_EQ(Entries(file.parent_path()), entries);
+#else
     if (c.name == "extended attributes kept" && ::listxattr(file.c_str(), nullptr, 0) <= 0) {
       continue;  // this file system keeps no user attributes
     }
@@ -193,6 +264,7 @@ TEST_F(FileIoTest, SavesKeepTheFileTheUserChose) {
     EXPECT_EQ(after.st_nlink, before.st_nlink);
     EXPECT_EQ(::listxattr(file.c_str(), nullptr, 0), attributes);
     EXPECT_EQ(Entries(file.parent_path()), entries);
+#endif
   }
 }
 
@@ -208,6 +280,16 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
     return folder / "grid.dat";
   };
   const std::vector<Case> cases = {
+#ifdef _WIN32
+      {"read-only file",
+       {},
+       [&](const fs::path& folder) {
+         const fs::path file = old_file(folder);
+         ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
+         return file;
+       },
+       {FileError::Kind::kCannotWrite, EACCES}},
+#else
       {"read-only file",
        {.unprivileged = true},
        [&](const fs::path& folder) {
@@ -235,6 +317,7 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
          return file;
        },
        {FileError::Kind::kCannotWrite, EFBIG, true}},
+#endif
       {"folder",
        {},
        [](const fs::path& folder) {
@@ -242,6 +325,7 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
          return folder / "grid.dat";
        },
        {FileError::Kind::kIsDirectory, EISDIR}},
+#ifndef _WIN32
       {"named pipe",
        {},
        [](const fs::path& folder) {
@@ -249,6 +333,7 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
          return folder / "pipe";
        },
        {FileError::Kind::kNotRegularFile}},
+#endif
       {"missing folder",
        {},
        [](const fs::path& folder) { return folder / "no" / "grid.dat"; },
@@ -276,6 +361,9 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
 }
 
 TEST_F(FileIoTest, WritesThroughASymbolicLink) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links need a privilege on Windows";
+#endif
   const fs::path folder = CaseFolder("link");
   Write(folder / "target.dat", kOld);
   fs::create_symlink(folder / "target.dat", folder / "link.dat");
@@ -288,7 +376,9 @@ TEST_F(FileIoTest, LoadFailuresSayWhy) {
   const fs::path folder = CaseFolder("load");
   Write(folder / "empty.dat", "");
   fs::create_directory(folder / "folder.dat");
+#ifndef _WIN32
   ::mkfifo((folder / "pipe").c_str(), 0666);
+#endif
   struct Case {
     fs::path path;
     FileError expected;
@@ -297,8 +387,12 @@ TEST_F(FileIoTest, LoadFailuresSayWhy) {
   for (const Case& c : {Case{folder / "missing.dat", {FileError::Kind::kCannotRead, ENOENT}},
                         Case{folder / "folder.dat", {FileError::Kind::kIsDirectory, EISDIR}},
                         Case{folder / "empty.dat", {FileError::Kind::kNothingToRead}},
+#ifdef _WIN32
+                        Case{"NUL", {FileError::Kind::kNotRegularFile}},
+#else
                         Case{folder / "pipe", {FileError::Kind::kNotRegularFile}},
                         Case{"/dev/null", {FileError::Kind::kNotRegularFile}},
+#endif
                         Case{"", {FileError::Kind::kCannotRead, ENOENT}}}) {
     SCOPED_TRACE(c.path);
     EXPECT_EQ(LoadGridFile(c.path, Readable::kRegularFilesOnly).error, c.expected);
