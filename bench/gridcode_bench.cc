@@ -11,14 +11,14 @@
 #include <cstdlib>
 
 #include "encoder/data_lines.h"
-#include "storage/file_io.h"
+#include "storage/grid_file.h"
 #include "window/form1.h"
 
 namespace {
 
 gridcode::GridDocument SampleGrid() {
   gridcode::GridDocument document;
-  for (int i = 0; i < gridcode::kCellCount; ++i) document.Text1[i] = std::to_string(i % 4);
+  for (int i = 0; i < gridcode::kCellCount; ++i) document.cells[i] = std::to_string(i % 4);
   return document;
 }
 
@@ -38,7 +38,7 @@ void BM_Command1ThroughTheWindow(benchmark::State& state) {
   const gridcode::GridDocument sample = SampleGrid();
   for (int i = 0; i < gridcode::kCellCount; ++i) {
     window.findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i))
-        ->setText(QString::fromStdString(sample.Text1[i]));
+        ->setText(QString::fromStdString(sample.cells[i]));
   }
   auto* command1 = window.findChild<QPushButton*>(QStringLiteral("Command1"));
   auto* data_line = window.findChild<QLineEdit*>(QStringLiteral("Text3_1"));
@@ -86,9 +86,8 @@ void BM_LoadGridFile(benchmark::State& state, const char* variable) {
     return;
   }
   for (auto _ : state) {
-    gridcode::LoadedCells loaded =
-        gridcode::LoadGridFile(path, gridcode::Readable::kRegularFilesOnly);
-    if (loaded.error) state.SkipWithError("load failed");
+    auto loaded = gridcode::LoadGridFile(path, gridcode::Readable::kRegularFilesOnly);
+    if (!loaded) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(loaded);
   }
 }

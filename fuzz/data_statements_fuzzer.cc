@@ -18,17 +18,17 @@ void Check(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const gridcode::DecodedGrid decoded =
+  const gridcode::Expected<gridcode::Cells, gridcode::DecodeError> decoded =
       gridcode::DecodeDataStatements(std::string_view(reinterpret_cast<const char*>(data), size));
-  if (decoded.error) {
-    Check(decoded.error->position.line >= 1 && decoded.error->position.column >= 1);
+  if (!decoded) {
+    Check(decoded.error().position.line >= 1 && decoded.error().position.column >= 1);
     return 0;
   }
   gridcode::GridDocument document;
-  document.Text1 = decoded.cells;
-  for (const std::string& cell : document.Text1)
+  document.cells = *decoded;
+  for (const std::string& cell : document.cells)
     Check(cell.size() == 1 && cell[0] >= '0' && cell[0] <= '3');
   Check(!gridcode::BuildDataLines(document).has_value());
-  for (const std::string& code : document.Text2) Check(code.size() == 7);
+  for (const std::string& code : document.row_codes) Check(code.size() == 7);
   return 0;
 }

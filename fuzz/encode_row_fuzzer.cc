@@ -20,7 +20,7 @@ void Check(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   gridcode::GridDocument document;
   std::string_view input(reinterpret_cast<const char*>(data), size);
-  for (std::string& cell : document.Text1) {
+  for (std::string& cell : document.cells) {
     const std::size_t end = input.find('\x01');
     cell = input.substr(0, end);
     input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
@@ -29,13 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (overflow) {
     Check(overflow->row >= 0 && overflow->row < gridcode::kRows);
     Check(overflow->column >= 0 && overflow->column < gridcode::kColumns);
-    for (int row = overflow->row; row < gridcode::kRows; ++row) Check(document.Text2[row].empty());
+    for (int row = overflow->row; row < gridcode::kRows; ++row)
+      Check(document.row_codes[row].empty());
     return 0;
   }
-  for (const std::string& code : document.Text2) {
+  for (const std::string& code : document.row_codes) {
     Check(code.size() >= 7 && code.size() <= 56);
     Check(code.find_first_not_of("0123456789ABCDEF") == std::string::npos);
   }
-  for (const std::string& line : document.Text3) Check(line.starts_with("DATA "));
+  for (const std::string& line : document.data_lines) Check(line.starts_with("DATA "));
   return 0;
 }

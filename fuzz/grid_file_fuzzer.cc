@@ -7,7 +7,6 @@
 #include <sstream>
 #include <string>
 
-#include "storage/file_io.h"
 #include "storage/grid_file.h"
 
 namespace {
@@ -20,15 +19,15 @@ void Check(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
-  const gridcode::LoadedCells loaded = gridcode::ReadGridFile(input);
-  if (loaded.error) return 0;
-  for (const std::string& cell : loaded.cells) {
+  const auto loaded = gridcode::ReadGridFile(input);
+  if (!loaded) return 0;
+  for (const std::string& cell : *loaded) {
     Check(cell.size() <= 4);
     Check(cell.empty() || gridcode::SplitCells(cell)[0] == cell);
   }
-  if (gridcode::CellsThatWillNotLoadBack(loaded.cells).empty()) {
-    std::istringstream saved(gridcode::GridFileText(loaded.cells));
-    Check(gridcode::ReadGridFile(saved).cells == loaded.cells);
+  if (gridcode::CellsThatWillNotLoadBack(*loaded).empty()) {
+    std::istringstream saved(gridcode::GridFileText(*loaded));
+    Check(gridcode::ReadGridFile(saved) == loaded);
   }
   return 0;
 }

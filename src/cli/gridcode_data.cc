@@ -3,14 +3,15 @@
 #include <cassert>
 #include <charconv>
 #include <ostream>
+#include <variant>
 
 #include "cli/messages.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
-#include "grid/message_text.h"
 #include "picture/cells_file.h"
 #include "storage/file_io.h"
 #include "storage/grid_file.h"
+#include "text/message_text.h"
 
 #ifndef GRIDCODE_VERSION
 #define GRIDCODE_VERSION "unknown"
@@ -19,7 +20,8 @@
 namespace gridcode {
 namespace {
 
-constexpr std::string_view kUsage =
+// The usage text; LARGEST stands for the largest scale.
+constexpr std::string_view kUsageTemplate =
     "Usage:\n"
     "  gridcode-data encode [--rows] [FILE|-]\n"
     "  gridcode-data decode [-o OUT.dat] [FILE|-]\n"
@@ -34,35 +36,55 @@ constexpr std::string_view kUsage =
     "        takes the first ten row codes and writes the grid file: to standard\n"
     "        output, or with -o to OUT.dat.\n"
     "render  reads a grid file (or picture) of the digits 0 to 3 and writes its\n"
-    "        picture, an indexed PNG of 14N x 10N pixels (N = --scale, 1 to 64,\n"
+    "        picture, an indexed PNG of 14N x 10N pixels (N = --scale, 1 to LARGEST,\n"
     "        default 1) whose palette index is the cell's value.\n"
-    "import  reads a PNG picture of 14N x 10N pixels (N up to 64), each N x N\n"
+    "import  reads a PNG picture of 14N x 10N pixels (N up to LARGEST), each N x N\n"
     "        block one of the four colours (or palette indices 0 to 3), and\n"
     "        writes the grid file.\n"
     "\n"
     "FILE defaults to standard input, OUT to standard output where it may be\n"
     "left out. Exit status: 0 success, 1 bad input, 2 bad usage.\n";
 
+std::string Usage() {
+  std::string usage(kUsageTemplate);
+  const std::string largest = std::to_string(kLargestScale);
+  for (std::size_t at = usage.find("LARGEST"); at != std::string::npos;
+       at = usage.find("LARGEST", at)) {
+    usage.replace(at, 7, largest);
+  }
+  return usage;
+}
+
 // The name of the input in messages: its path, or "<stdin>".
 std::string InputName(const CommandLine& line) {
   return line.input == kStandardStream ? "<stdin>" : line.input;
 }
 
-// Reads the cells of the input that `line` names (or `in`) as LOAD does;
-// reports a failure on `err` and returns nullopt.
-std::optional<Cells> ReadInput(const CommandLine& line, Accepted accepted, std::istream& in,
-                               std::ostream& err) {
-  const CellsFile file = line.input == kStandardStream
-                             ? ReadCells(in, accepted)
-                             : LoadCells(PathFromUtf8(line.input), Readable::kAnything, accepted);
-  if (file.file_error) {
-    Report(err, InputName(line), DescribeFileError(*file.file_error));
-  } else if (file.picture_error) {
-    Report(err, InputName(line), DescribeImportError(*file.picture_error));
-  } else {
-    return file.cells;
+// Reads the input that `line` names, or `in` for "-", with `read`; reports a
+// failure on `err`, in words that `describe` gives, and returns nullopt.
+template <typename Read, typename Describe>
+auto ReadInput(const CommandLine& line, std::istream& in, Read read, Describe describe)
+    -> std::optional<typename decltype(read(in))::value_type> {
+  auto result = line.input == kStandardStream
+                    ? ReadStream(in, read)
+                    : ReadFile(PathFromUtf8(line.input), Readable::kAnything, read);
+  if (!result) {
+    describe(result.error());
+    return std::nullopt;
   }
-  return std::nullopt;
+  return std::move(*result);
+}
+
+// Reads the cells of the input, a grid file or a picture, as LOAD does.
+std::optional<Cells> ReadCellsInput(const CommandLine& line, Accepted accepted, std::istream& in,
+                                    std::ostream& err) {
+  std::optional<CellsFile> file = ReadInput(
+      line, in, [accepted](std::istream& input) { return ReadCells(input, accepted); },
+      [&](const CellsFileError& error) {
+        Report(err, InputName(line), DescribeCellsFileError(error));
+      });
+  if (!file) return std::nullopt;
+  return std::move(file->cells);
 }
 
 // Writes `contents` to the -o file of `line`, or to `out`; reports a failure
@@ -82,73 +104,64 @@ int WriteOutput(const CommandLine& line, std::string_view contents, std::ostream
 }
 
 int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadInput(line, Accepted::kGridFilesAndPictures, in, err);
+  const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kGridFilesAndPictures, in, err);
   if (!cells) return kExitBadInput;
   GridDocument document;
-  document.Text1 = *cells;
+  document.cells = *cells;
   // A grid file gives each cell one character, which reads as at most 9, so a
   // pair is at most 4 x 9 + 9 = 45 and never overflows.
   [[maybe_unused]] const bool encoded = !BuildDataLines(document).has_value();
   assert(encoded);
   if (line.rows) {
-    for (const std::string& code : document.Text2) out << code << '\n';
+    for (const std::string& code : document.row_codes) out << code << '\n';
   } else {
-    for (const std::string& data_line : document.Text3) out << data_line << '\n';
+    for (const std::string& data_line : document.data_lines) out << data_line << '\n';
   }
   return kExitSuccess;
 }
 
 int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  InputFile file;
-  std::istream* input = &in;
-  if (line.input != kStandardStream) {
-    if (const std::optional<FileError> error = file.Open(line.input, Readable::kAnything)) {
-      Report(err, InputName(line), DescribeFileError(*error));
-      return kExitBadInput;
-    }
-    input = &file.stream();
-  }
-  const DecodedGrid decoded = DecodeDataStatements(*input);
-  if (const std::optional<FileError> error = InputFile::ReadErrorOf(*input)) {
-    Report(err, InputName(line), DescribeFileError(*error));
-    return kExitBadInput;
-  }
-  if (decoded.error) {
-    const DecodeError& error = *decoded.error;
-    std::string place = InputName(line) + ':' + std::to_string(error.position.line);
-    if (error.kind != DecodeError::Kind::kLineTooLong) {
-      place.append(":").append(std::to_string(error.position.column));
-    }
-    Report(err, place, DescribeDecodeError(error));
-    return kExitBadInput;
-  }
-  return WriteOutput(line, GridFileText(decoded.cells), out, err);
+  using DecodeFailure = std::variant<FileError, DecodeError>;
+  const std::optional<Cells> cells = ReadInput(
+      line, in,
+      [](std::istream& input) -> Expected<Cells, DecodeFailure> {
+        return DecodeDataStatements(input);
+      },
+      [&](const DecodeFailure& failure) {
+        if (const auto* error = std::get_if<FileError>(&failure)) {
+          Report(err, InputName(line), DescribeFileError(*error));
+          return;
+        }
+        const DecodeError& error = std::get<DecodeError>(failure);
+        std::string place = InputName(line) + ':' + std::to_string(error.position.line);
+        if (error.kind != DecodeError::Kind::kLineTooLong) {
+          place.append(":").append(std::to_string(error.position.column));
+        }
+        Report(err, place, DescribeDecodeError(error));
+      });
+  if (!cells) return kExitBadInput;
+  return WriteOutput(line, GridFileText(*cells), out, err);
 }
 
 int Render(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadInput(line, Accepted::kGridFilesAndPictures, in, err);
+  const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kGridFilesAndPictures, in, err);
   if (!cells) return kExitBadInput;
-  const RenderedPng rendered = RenderPng(*cells, {.scale = line.scale});
-  if (rendered.unusual_cell) {
-    const int index = *rendered.unusual_cell;
-    Report(err, InputName(line), DescribeUnusualCell(index, (*cells)[index]));
+  const Expected<std::string, RenderError> png = RenderPng(*cells, {.scale = line.scale});
+  if (!png) {
+    Report(err, InputName(line), DescribeRenderError(png.error(), *cells));
     return kExitBadInput;
   }
-  if (rendered.png.empty()) {
-    Report(err, InputName(line), "the picture cannot be made (" + rendered.failure + ")");
-    return kExitBadInput;
-  }
-  return WriteOutput(line, rendered.png, out, err);
+  return WriteOutput(line, *png, out, err);
 }
 
 int Import(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadInput(line, Accepted::kPicturesOnly, in, err);
+  const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kPicturesOnly, in, err);
   if (!cells) return kExitBadInput;
   return WriteOutput(line, GridFileText(*cells), out, err);
 }
 
 int UsageError(std::string_view problem, std::ostream& err) {
-  err << kProgram << ": " << problem << "\n\n" << kUsage;
+  err << kProgram << ": " << problem << "\n\n" << Usage();
   return kExitUsage;
 }
 
@@ -197,7 +210,7 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
 int RunGridcodeData(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                     std::ostream& err) {
   if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
-    out << kUsage;
+    out << Usage();
     return kExitSuccess;
   }
   if (!arguments.empty() && arguments[0] == "--version") {

@@ -2,8 +2,9 @@
 
 #include <cstring>
 #include <ostream>
+#include <variant>
 
-#include "grid/message_text.h"
+#include "text/message_text.h"
 
 namespace gridcode {
 namespace {
@@ -42,10 +43,16 @@ std::string DescribeFileError(const FileError& error) {
       return "is a folder, not a file";
     case FileError::Kind::kNotRegularFile:
       return "is not a regular file";
-    case FileError::Kind::kNothingToRead:
-      return "is empty and holds no grid";
   }
   return system;
+}
+
+std::string DescribeGridFileError(GridFileError error) {
+  switch (error) {
+    case GridFileError::kNothingToRead:
+      return "is empty and holds no grid";
+  }
+  return {};
 }
 
 std::string DescribeImportError(const ImportError& error) {
@@ -98,6 +105,14 @@ std::string DescribeImportError(const ImportError& error) {
   return message;
 }
 
+std::string DescribeCellsFileError(const CellsFileError& error) {
+  if (const auto* file = std::get_if<FileError>(&error)) return DescribeFileError(*file);
+  if (const auto* grid_file = std::get_if<GridFileError>(&error)) {
+    return DescribeGridFileError(*grid_file);
+  }
+  return DescribeImportError(std::get<ImportError>(error));
+}
+
 std::string DescribeDecodeError(const DecodeError& error) {
   switch (error.kind) {
     case DecodeError::Kind::kNotARowCode:
@@ -112,8 +127,18 @@ std::string DescribeDecodeError(const DecodeError& error) {
   return {};
 }
 
-std::string DescribeUnusualCell(int index, std::string_view text) {
-  return Cell(index) + " holds " + QuotedText(text) + ", not one digit 0 to 3, so it has no colour";
+std::string DescribeRenderError(const RenderError& error, const Cells& cells) {
+  switch (error.kind) {
+    case RenderError::Kind::kUnusualCell:
+      return Cell(error.cell) + " holds " + QuotedText(cells[error.cell]) +
+             ", not one digit 0 to 3, so it has no colour";
+    case RenderError::Kind::kScaleOutOfRange:
+      return "the picture cannot be made (the scale is not 1 to " + std::to_string(kLargestScale) +
+             ")";
+    case RenderError::Kind::kEncoderFailed:
+      return "the picture cannot be made (" + error.reason + ")";
+  }
+  return {};
 }
 
 }  // namespace gridcode

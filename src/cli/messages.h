@@ -11,8 +11,10 @@
 #include <string_view>
 
 #include "encoder/data_statements.h"
+#include "picture/cells_file.h"
 #include "picture/grid_picture.h"
 #include "storage/file_io.h"
+#include "storage/grid_file.h"
 
 namespace gridcode {
 
@@ -26,15 +28,20 @@ std::string QuotedText(std::string_view text);
 // Returns what is said of a file failure.
 std::string DescribeFileError(const FileError& error);
 
+// Returns what is said of a grid file with no grid in it.
+std::string DescribeGridFileError(GridFileError error);
+
 // Returns what is said of a file that is not a grid picture.
 std::string DescribeImportError(const ImportError& error);
+
+// Returns what is said of a file that gives no cells.
+std::string DescribeCellsFileError(const CellsFileError& error);
 
 // Returns what is said of DATA statements that give no grid.
 std::string DescribeDecodeError(const DecodeError& error);
 
-// Returns what is said of a grid that has a cell `text` at `index` that is not
-// one digit 0 to 3, for a picture.
-std::string DescribeUnusualCell(int index, std::string_view text);
+// Returns what is said of `cells` that have no picture.
+std::string DescribeRenderError(const RenderError& error, const Cells& cells);
 
 }  // namespace gridcode
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <system_error>
 
+#include "encoder/pair_text.h"
+
 namespace gridcode {
 namespace {
 
@@ -24,18 +26,9 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Returns the value of `c` as a digit of base 16 or 8, or -1 if it is none.
 int DigitValue(char c, int base) {
-  int value = -1;
-  if (c >= '0' && c <= '9') {
-    value = c - '0';
-  } else if (c >= 'A' && c <= 'F') {
-    value = c - 'A' + 10;
-  } else if (c >= 'a' && c <= 'f') {
-    value = c - 'a' + 10;
-  }
+  const int value = HexDigitValue(c);
   return value < base ? value : -1;
 }
-
-char HexDigit(int value) { return "0123456789abcdef"[value]; }
 
 // Reads the leading digits of `text` in `base` (16 or 8) as a non-negative
 // integer, correctly rounded to a double.
@@ -61,7 +54,7 @@ std::optional<double> ReadRadixInteger(std::string_view text, int base) {
       pending_bits += 3;
       if (pending_bits >= 4) {
         pending_bits -= 4;
-        hex.push_back(HexDigit(static_cast<int>((pending >> pending_bits) & 0xF)));
+        hex.push_back(HexDigit(pending >> pending_bits));
         pending &= (1u << pending_bits) - 1;
       }
     }

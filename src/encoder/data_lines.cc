@@ -7,9 +7,9 @@
 
 namespace gridcode {
 
-RowCode EncodeRow(const Cells& cells, int row) {
+Expected<std::string, Overflow> EncodeRow(const Cells& cells, int row) {
   const auto overflow_at = [row](Overflow::Cause cause, int column, double pair_value = 0) {
-    return RowCode{{}, Overflow{cause, row, column, pair_value}};
+    return Unexpected(Overflow{cause, row, column, pair_value});
   };
   std::string code;
   for (int left_column = 0; left_column < kColumns; left_column += 2) {
@@ -26,23 +26,24 @@ RowCode EncodeRow(const Cells& cells, int row) {
     if (!text) return overflow_at(Overflow::Cause::kPairBeyond32Bits, left_column, pair_value);
     code += *text;
   }
-  return RowCode{std::move(code), std::nullopt};
+  return code;
 }
 
 std::optional<Overflow> BuildDataLines(GridDocument& document) {
   for (int row = 0; row < kRows; ++row) {
-    RowCode row_code = EncodeRow(document.Text1, row);
-    if (row_code.overflow) return row_code.overflow;
-    document.Text2[row] = std::move(row_code.code);
+    Expected<std::string, Overflow> code = EncodeRow(document.cells, row);
+    if (!code) return code.error();
+    document.row_codes[row] = std::move(*code);
   }
   // The lines are made from the row-code texts just written.
   for (int line = 0; line < kDataLineCount; ++line) {
     std::string text(kDataKeyword);
+    text += ' ';
     for (int i = 0; i < kRowsPerDataLine; ++i) {
       if (i > 0) text += ',';
-      text += document.Text2[line * kRowsPerDataLine + i];
+      text += document.row_codes[line * kRowsPerDataLine + i];
     }
-    document.Text3[line] = std::move(text);
+    document.data_lines[line] = std::move(text);
   }
   return std::nullopt;
 }

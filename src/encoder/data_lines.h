@@ -3,7 +3,7 @@
 // Each grid row becomes a row code: its seven pairs of cells (columns 0-1,
 // 2-3, ..., 12-13) read as numbers, each pair turned into 4 x left + right and
 // written by the hexadecimal rule, joined left to right. The ten row codes go
-// into `Text2`, and two DATA lines of five row codes each into `Text3`:
+// into `row_codes`, and two DATA lines of five row codes each into `data_lines`:
 //   DATA F000000,0000000,0000000,0000000,0000000
 // An overflow stops the encoding at the failing pair and is returned as a value
 // that names the row, the column and its cause.
@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/expected.h"
 #include "grid/grid_document.h"
 
 namespace gridcode {
@@ -36,20 +37,16 @@ struct Overflow {
   friend bool operator==(const Overflow&, const Overflow&) = default;
 };
 
-// The outcome of encoding one row: its code, or where it overflowed.
-struct RowCode {
-  std::string code;  // empty when `overflow` is set
-  std::optional<Overflow> overflow;
-};
-
-inline constexpr std::string_view kDataKeyword = "DATA ";
+// The keyword of a DATA statement; a DATA line is the keyword, one space and
+// the row codes. Listings are read with the same keyword.
+inline constexpr std::string_view kDataKeyword = "DATA";
 
 // Returns the row code of grid row `row` (0 to 9) of `cells`, or its overflow.
-RowCode EncodeRow(const Cells& cells, int row);
+Expected<std::string, Overflow> EncodeRow(const Cells& cells, int row);
 
-// Writes the row code of every row into `Text2` in order, then both DATA lines
-// into `Text3`. On an overflow it returns it and stops: rows before the
-// failing row hold their new codes, every other `Text2` and `Text3` text is
+// Writes the row code of every row into `row_codes` in order, then both DATA
+// lines into `data_lines`. On an overflow it returns it and stops: rows before
+// the failing row hold their new codes, every other row code and DATA line is
 // left as it was.
 std::optional<Overflow> BuildDataLines(GridDocument& document);
 

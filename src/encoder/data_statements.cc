@@ -5,7 +5,9 @@
 #include <streambuf>
 #include <vector>
 
-#include "grid/utf8.h"
+#include "encoder/data_lines.h"
+#include "encoder/pair_text.h"
+#include "text/utf8.h"
 
 namespace gridcode {
 namespace {
@@ -14,13 +16,6 @@ constexpr std::size_t kRowCodeDigits = kColumns / 2;
 constexpr int kEnd = std::char_traits<char>::eof();
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 bool StartsWithKeyword(std::string_view text, std::string_view keyword) {
   if (text.size() < keyword.size()) return false;
@@ -127,8 +122,8 @@ void CollectItems(std::string_view text, int line, std::vector<Item>& items) {
   while (i < text.size()) {
     skip_blanks();
     if (i == text.size() || text[i] == '\'' || StartsWithKeyword(text.substr(i), "REM")) return;
-    if (StartsWithKeyword(text.substr(i), "DATA")) {
-      i += 4;
+    if (StartsWithKeyword(text.substr(i), kDataKeyword)) {
+      i += kDataKeyword.size();
       while (true) {
         skip_blanks();
         const std::size_t begin = i;
@@ -151,18 +146,18 @@ void CollectItems(std::string_view text, int line, std::vector<Item>& items) {
 bool IsRowCode(std::string_view text) {
   if (text.size() != kRowCodeDigits) return false;
   for (const char c : text) {
-    if (HexValue(c) < 0) return false;
+    if (HexDigitValue(c) < 0) return false;
   }
   return true;
 }
 
-DecodedGrid Failure(DecodeError error) { return {{}, std::move(error)}; }
+Unexpected<DecodeError> Failure(DecodeError error) { return Unexpected(std::move(error)); }
 
 }  // namespace
 
-DecodedGrid DecodeDataStatements(std::istream& input) {
+Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input) {
   ListingLines lines(*input.rdbuf());
-  DecodedGrid decoded;
+  Cells cells;
   std::vector<Item> items;
   std::string text;
   int rows = 0;
@@ -184,20 +179,20 @@ DecodedGrid DecodeDataStatements(std::istream& input) {
         return Failure({DecodeError::Kind::kNotARowCode, item.position, std::string(item.text)});
       }
       for (std::size_t k = 0; k < kRowCodeDigits; ++k) {
-        const int digit = HexValue(item.text[k]);
+        const int digit = HexDigitValue(item.text[k]);
         const int left = CellIndex(rows, static_cast<int>(2 * k));
-        decoded.cells[left] = std::string(1, static_cast<char>('0' + digit / 4));
-        decoded.cells[left + 1] = std::string(1, static_cast<char>('0' + digit % 4));
+        cells[left] = std::string(1, static_cast<char>('0' + digit / 4));
+        cells[left + 1] = std::string(1, static_cast<char>('0' + digit % 4));
       }
     }
     end = lines.ended_with_line_end()
               ? TextPosition{lines.number() + 1, 1}
               : TextPosition{lines.number(), static_cast<int>(text.size()) + 1};
   }
-  return decoded;
+  return cells;
 }
 
-DecodedGrid DecodeDataStatements(std::string_view text) {
+Expected<Cells, DecodeError> DecodeDataStatements(std::string_view text) {
   std::istringstream input{std::string(text)};
   return DecodeDataStatements(input);
 }

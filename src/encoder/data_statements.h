@@ -27,10 +27,10 @@
 
 #include <cstddef>
 #include <istream>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/expected.h"
 #include "grid/grid_document.h"
 
 namespace gridcode {
@@ -52,22 +52,19 @@ struct DecodeError {
     kLineTooLong,     // line `position.line` is longer than kLongestListingLine
   };
   Kind kind;
-  TextPosition position;  // where the item starts, the end of the text, or the long line
-  std::string text;
+  TextPosition position = {};  // where the item starts, the end of the text, or the long line
+  std::string text = {};
   int count = 0;
-};
 
-struct DecodedGrid {
-  Cells cells;  // each "0" to "3"; empty when `error` is set
-  std::optional<DecodeError> error;
+  friend bool operator==(const DecodeError&, const DecodeError&) = default;
 };
 
 // Returns the grid whose row codes are the first ten DATA items of `input`,
-// reading no further than the line that holds the tenth.
-DecodedGrid DecodeDataStatements(std::istream& input);
+// each cell "0" to "3", reading no further than the line that holds the tenth.
+Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input);
 
 // The same for a text in memory.
-DecodedGrid DecodeDataStatements(std::string_view text);
+Expected<Cells, DecodeError> DecodeDataStatements(std::string_view text);
 
 }  // namespace gridcode
 

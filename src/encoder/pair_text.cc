@@ -5,6 +5,15 @@
 
 namespace gridcode {
 
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+char HexDigit(unsigned value) { return "0123456789ABCDEF"[value & 0xF]; }
+
 double RoundHalfEven(double value) {
   double whole = 0;
   const double fraction = std::modf(value, &whole);  // exact, unlike value - floor(value)
@@ -21,7 +30,7 @@ std::optional<std::string> PairText(double pair_value) {
   auto bits = static_cast<std::uint32_t>(static_cast<std::int32_t>(rounded));
   std::string text;
   do {
-    text.insert(text.begin(), "0123456789ABCDEF"[bits & 0xF]);
+    text.insert(text.begin(), HexDigit(bits));
     bits >>= 4;
   } while (bits != 0);
   return text;

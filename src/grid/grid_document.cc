@@ -7,6 +7,6 @@ std::optional<int> TwoBitValue(std::string_view cell) {
   return cell[0] - '0';
 }
 
-void ResetGrid(GridDocument& document) { document.Text1.fill("0"); }
+void ResetGrid(GridDocument& document) { document.cells.fill("0"); }
 
 }  // namespace gridcode

@@ -1,9 +1,9 @@
 // The grid document: the whole state of gridcode, as plain texts.
 //
-// The window shows 152 text fields in three arrays: `Text1` holds the 140 grid
-// cells (10 rows of 14, row-major), `Text2` the 10 row codes and `Text3` the two
-// DATA lines. Every operation reads and writes these texts and nothing else. A
-// text may be of any length and content; the document never trims or checks it.
+// The window shows 152 text fields, one for each text of the document: the
+// 140 grid cells (10 rows of 14, row-major), the 10 row codes and the two DATA
+// lines. Every operation reads and writes these texts and nothing else. A text
+// may be of any length and content; the document never trims or checks it.
 
 #ifndef GRIDCODE_GRID_GRID_DOCUMENT_H_
 #define GRIDCODE_GRID_GRID_DOCUMENT_H_
@@ -34,9 +34,9 @@ constexpr int RowOf(int index) { return index / kColumns; }
 constexpr int ColumnOf(int index) { return index % kColumns; }
 
 struct GridDocument {
-  Cells Text1;                                    // grid cells
-  std::array<std::string, kRows> Text2;           // row code of each grid row
-  std::array<std::string, kDataLineCount> Text3;  // DATA lines of rows 0-4 and 5-9
+  Cells cells;                                         // grid cells
+  std::array<std::string, kRows> row_codes;            // row code of each grid row
+  std::array<std::string, kDataLineCount> data_lines;  // DATA lines of rows 0-4 and 5-9
 
   friend bool operator==(const GridDocument&, const GridDocument&) = default;
 };
@@ -45,8 +45,8 @@ struct GridDocument {
 // two-bit value a cell is meant to hold, or nullopt for any other text.
 std::optional<int> TwoBitValue(std::string_view cell);
 
-// Sets every grid cell, index 0 up to 139, to "0". Leaves `Text2` and `Text3`
-// as they are.
+// Sets every grid cell, index 0 up to 139, to "0". Leaves the row codes and
+// DATA lines as they are.
 void ResetGrid(GridDocument& document);
 
 }  // namespace gridcode

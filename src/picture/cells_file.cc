@@ -4,8 +4,6 @@
 #include <streambuf>
 #include <string>
 
-#include "storage/grid_file.h"
-
 namespace gridcode {
 namespace {
 
@@ -33,8 +31,9 @@ class PrefixedBuffer : public std::streambuf {
   char current_ = 0;
 };
 
-// Appends the bytes of `input` to `bytes` until it ends or `bytes` is one
-// byte over `limit`.
+// Appends the bytes of `input` to `bytes` until it ends or `bytes` holds one
+// byte more than `limit`, which tells a file over the limit from one at it.
+// The stream's own buffer may have read up to one of its chunks further.
 void ReadWithin(std::istream& input, std::size_t limit, std::string& bytes) {
   std::streambuf& buffer = *input.rdbuf();
   char chunk[1 << 16];
@@ -48,43 +47,43 @@ void ReadWithin(std::istream& input, std::size_t limit, std::string& bytes) {
 
 }  // namespace
 
-CellsFile ReadCells(std::istream& input, Accepted accepted) {
-  std::string head(kHeadBytes, '\0');
-  head.resize(static_cast<std::size_t>(
-      std::max<std::streamsize>(0, input.rdbuf()->sgetn(head.data(), kHeadBytes))));
-  CellsFile file;
-  file.format = PictureFormatOf(head);
-  if (file.format != PictureFormat::kNone || accepted == Accepted::kPicturesOnly) {
-    std::string bytes = std::move(head);
-    if (file.format == PictureFormat::kPng) ReadWithin(input, kImageByteLimit, bytes);
-    ImportedPicture picture = ImportPng(bytes);
-    file.cells = std::move(picture.cells);
-    file.style = picture.style;
-    file.picture_error = std::move(picture.error);
-  } else {
-    PrefixedBuffer buffer(std::move(head), *input.rdbuf());
-    std::istream rest(&buffer);
-    LoadedCells loaded = ReadGridFile(rest);
-    file.cells = std::move(loaded.cells);
-    file.file_error = loaded.error;
-  }
-  // A failed read explains whatever else went wrong.
-  if (std::optional<FileError> read_error = InputFile::ReadErrorOf(input)) {
-    file.file_error = read_error;
-    file.picture_error.reset();
-  }
-  if (file.failed()) file.cells = {};
-  return file;
+Expected<CellsFile, CellsFileError> ReadCells(std::istream& input, Accepted accepted) {
+  return ReadStream(input, [accepted](std::istream& rest) -> Expected<CellsFile, CellsFileError> {
+    std::string head(kHeadBytes, '\0');
+    head.resize(static_cast<std::size_t>(
+        std::max<std::streamsize>(0, rest.rdbuf()->sgetn(head.data(), kHeadBytes))));
+    CellsFile file;
+    file.format = PictureFormatOf(head);
+    if (file.format != PictureFormat::kNone || accepted == Accepted::kPicturesOnly) {
+      std::string bytes = std::move(head);
+      if (file.format == PictureFormat::kPng) ReadWithin(rest, kImageByteLimit, bytes);
+      Expected<GridPicture, ImportError> picture = ImportPng(bytes);
+      if (!picture) return Unexpected(std::move(picture).error());
+      file.cells = std::move(picture->cells);
+      file.style = picture->style;
+    } else {
+      PrefixedBuffer buffer(std::move(head), *rest.rdbuf());
+      std::istream grid_file(&buffer);
+      Expected<Cells, GridFileError> cells = ReadGridFile(grid_file);
+      if (!cells) return Unexpected(cells.error());
+      file.cells = std::move(*cells);
+    }
+    return file;
+  });
 }
 
-CellsFile LoadCells(const std::filesystem::path& path, Readable readable, Accepted accepted) {
-  InputFile file;
-  if (std::optional<FileError> error = file.Open(path, readable)) {
-    CellsFile failed;
-    failed.file_error = error;
-    return failed;
-  }
-  return ReadCells(file.stream(), accepted);
+Expected<CellsFile, CellsFileError> LoadCells(const std::filesystem::path& path, Readable readable,
+                                              Accepted accepted) {
+  return ReadFile(path, readable,
+                  [accepted](std::istream& input) { return ReadCells(input, accepted); });
+}
+
+PictureFormat FormatRead(const Expected<CellsFile, CellsFileError>& read) {
+  if (read) return read->format;
+  const ImportError* error = std::get_if<ImportError>(&read.error());
+  if (error == nullptr || error->kind == ImportError::Kind::kNotAPicture)
+    return PictureFormat::kNone;
+  return error->kind == ImportError::Kind::kOtherFormat ? error->format : PictureFormat::kPng;
 }
 
 }  // namespace gridcode

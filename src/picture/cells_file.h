@@ -11,12 +11,14 @@
 
 #include <filesystem>
 #include <istream>
-#include <optional>
+#include <variant>
 
+#include "base/expected.h"
 #include "grid/grid_document.h"
 #include "picture/grid_picture.h"
 #include "picture/picture_format.h"
 #include "storage/file_io.h"
+#include "storage/grid_file.h"
 
 namespace gridcode {
 
@@ -26,23 +28,28 @@ enum class Accepted {
   kPicturesOnly,  // a grid file is an error (kNotAPicture)
 };
 
-// The cells read from a file, and what the file was; or why there are none.
+// The cells read from a file, and what the file was.
 struct CellsFile {
-  Cells cells;                                  // empty when there is an error
+  Cells cells;
   PictureFormat format = PictureFormat::kNone;  // the picture format found, kNone for a grid file
   PictureStyle style;                           // for a picture read: how it was drawn
-  std::optional<FileError> file_error;          // opening or reading failed, or no grid in it
-  std::optional<ImportError> picture_error;     // not a grid picture
-
-  bool failed() const { return file_error || picture_error; }
 };
+
+// Why a file gives no cells: opening or reading it failed, it is a grid file
+// with no grid in it, or it is not a grid picture.
+using CellsFileError = std::variant<FileError, GridFileError, ImportError>;
 
 // Reads the cells of the file that `input` holds, from its current place. A
 // read failure of an InputFile's stream is reported as such.
-CellsFile ReadCells(std::istream& input, Accepted accepted);
+Expected<CellsFile, CellsFileError> ReadCells(std::istream& input, Accepted accepted);
 
 // Opens the file at `path` and reads its cells; the file is closed on return.
-CellsFile LoadCells(const std::filesystem::path& path, Readable readable, Accepted accepted);
+Expected<CellsFile, CellsFileError> LoadCells(const std::filesystem::path& path, Readable readable,
+                                              Accepted accepted);
+
+// Returns the picture format of the file that `read` came from, as far as it
+// was read: a PNG that is not a grid picture is still a PNG.
+PictureFormat FormatRead(const Expected<CellsFile, CellsFileError>& read);
 
 }  // namespace gridcode
 

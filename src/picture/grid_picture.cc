@@ -22,9 +22,9 @@ std::uint8_t Channel(Argb colour, int shift) {
   return static_cast<std::uint8_t>((colour >> shift) & 0xFF);
 }
 
-ImportedPicture Failure(ImportError error) { return {{}, {}, std::move(error)}; }
+Unexpected<ImportError> Failure(ImportError error) { return Unexpected(std::move(error)); }
 
-ImportedPicture Unreadable(int spng_error) {
+Unexpected<ImportError> Unreadable(int spng_error) {
   return Failure({.kind = ImportError::Kind::kUnreadable, .reason = spng_strerror(spng_error)});
 }
 
@@ -113,21 +113,16 @@ std::string ColourText(const Colour16& colour) {
   return text;
 }
 
-RenderedPng RenderPng(const Cells& cells, const PictureStyle& style) {
-  RenderedPng rendered;
+Expected<std::string, RenderError> RenderPng(const Cells& cells, const PictureStyle& style) {
   std::array<int, kCellCount> values{};
   for (int i = 0; i < kCellCount; ++i) {
     const std::optional<int> value = TwoBitValue(cells[i]);
-    if (!value) {
-      rendered.unusual_cell = i;
-      return rendered;
-    }
+    if (!value) return Unexpected(RenderError{RenderError::Kind::kUnusualCell, i});
     values[i] = *value;
   }
   const int scale = style.scale;
   if (scale < 1 || scale > kLargestScale) {
-    rendered.failure = "the scale is not 1 to " + std::to_string(kLargestScale);
-    return rendered;
+    return Unexpected(RenderError{RenderError::Kind::kScaleOutOfRange});
   }
 
   const auto width = static_cast<std::uint32_t>(kColumns * scale);
@@ -169,16 +164,16 @@ RenderedPng RenderPng(const Cells& cells, const PictureStyle& style) {
   }
   std::size_t size = 0;
   void* png = error == 0 ? spng_get_png_buffer(encoder.get(), &size, &error) : nullptr;
-  if (png != nullptr) {
-    rendered.png.assign(static_cast<const char*>(png), size);
-    std::free(png);  // libspng hands the buffer over
-  } else {
-    rendered.failure = spng_strerror(error != 0 ? error : SPNG_EMEM);
+  if (png == nullptr) {
+    return Unexpected(RenderError{RenderError::Kind::kEncoderFailed, 0,
+                                  spng_strerror(error != 0 ? error : SPNG_EMEM)});
   }
+  std::string rendered(static_cast<const char*>(png), size);
+  std::free(png);  // libspng hands the buffer over
   return rendered;
 }
 
-ImportedPicture ImportPng(std::string_view bytes) {
+Expected<GridPicture, ImportError> ImportPng(std::string_view bytes) {
   if (bytes.size() > kImageByteLimit) return Failure({.kind = ImportError::Kind::kFileTooLarge});
   const PictureFormat format = PictureFormatOf(bytes.substr(0, kHeadBytes));
   if (format == PictureFormat::kNone) return Failure({.kind = ImportError::Kind::kNotAPicture});
@@ -231,7 +226,7 @@ ImportedPicture ImportPng(std::string_view bytes) {
       if (values.At(x, y, error) < 0) return Failure(error);
     }
   }
-  ImportedPicture imported;
+  GridPicture imported;
   imported.style.scale = scale;
   if (indexed) imported.style.palette = PaletteOf(palette, transparency);
   for (int i = 0; i < kCellCount; ++i) {

@@ -7,10 +7,10 @@
 // digit 0 to 3 is drawn in a fifth colour, the orange with which the window
 // tints such cells.
 //
-// A grid picture is 14N x 10N pixels for a whole N from 1 to 64, each cell an
-// N x N block of one colour. Written, it is an indexed PNG whose palette
-// entries 0 to 3 are the colours of the values, so that a pixel's palette
-// index is its cell's value. Read, every PNG is taken:
+// A grid picture is 14N x 10N pixels for a whole N from 1 to kLargestScale,
+// each cell an N x N block of one colour. Written, it is an indexed PNG whose
+// palette entries 0 to 3 are the colours of the values, so that a pixel's
+// palette index is its cell's value. Read, every PNG is taken:
 //  - an indexed picture by palette index: 0 to 3 are the values, and an index
 //    past the palette's entries, or above 3, is an error;
 //  - any other (greyscale, grey and alpha, RGB, RGBA; 1 to 16 bits) by colour:
@@ -29,6 +29,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/expected.h"
 #include "grid/grid_document.h"
 #include "picture/picture_format.h"
 
@@ -56,15 +57,22 @@ struct PictureStyle {
   friend bool operator==(const PictureStyle&, const PictureStyle&) = default;
 };
 
-// A PNG of a grid, or why there is none.
-struct RenderedPng {
-  std::string png;                  // empty when there is a failure
-  std::optional<int> unusual_cell;  // the first cell that is not one digit 0 to 3
-  std::string failure = {};         // what the PNG library said, if it could not write
+// Why a grid has no PNG.
+struct RenderError {
+  enum class Kind {
+    kUnusualCell,      // cell `cell`, the first one, is not one digit 0 to 3
+    kScaleOutOfRange,  // the style's scale is not 1 to kLargestScale
+    kEncoderFailed,    // the PNG library could not write it: `reason`
+  };
+  Kind kind;
+  int cell = 0;
+  std::string reason = {};
+
+  friend bool operator==(const RenderError&, const RenderError&) = default;
 };
 
-// Returns the indexed PNG of `cells` drawn in `style` (scale 1 to 64).
-RenderedPng RenderPng(const Cells& cells, const PictureStyle& style = {});
+// Returns the indexed PNG of `cells` drawn in `style`.
+Expected<std::string, RenderError> RenderPng(const Cells& cells, const PictureStyle& style = {});
 
 // A colour read from a picture, 16 bits a channel; 8-bit channels are
 // widened (0xAB becomes 0xABAB), so that 8 and 16-bit pictures compare alike.
@@ -110,15 +118,14 @@ struct ImportError {
   friend bool operator==(const ImportError&, const ImportError&) = default;
 };
 
-// The cells of a grid picture and how it was drawn, or why there are none.
-struct ImportedPicture {
-  Cells cells;         // each "0" to "3"; empty when `error` is set
+// The cells of a grid picture and how it was drawn.
+struct GridPicture {
+  Cells cells;         // each "0" to "3"
   PictureStyle style;  // its scale, and for an indexed picture its palette entries 0 to 3
-  std::optional<ImportError> error;
 };
 
 // Reads the grid picture that `bytes` holds, a PNG file.
-ImportedPicture ImportPng(std::string_view bytes);
+Expected<GridPicture, ImportError> ImportPng(std::string_view bytes);
 
 }  // namespace gridcode
 

@@ -1,5 +1,5 @@
-// Files on disk: opening one for reading, loading a grid file, and saving so
-// that the file the user chose stays that file.
+// Files on disk: opening one and reading it with one of gridcode's readers,
+// and saving so that the file the user chose stays that file.
 //
 // Saving writes a new file beside the old one and renames it over it, so that a
 // failure leaves the old file as it was, but only where the new file can be
@@ -10,9 +10,10 @@
 //
 // On Windows (file_io_windows.cc) the new file replaces the old one by
 // ReplaceFileW, which gives it the old file's attributes and security, unless
-// the old file has another hard link; otherwise, or where that fails, the file
-// is rewritten in place. A read-only file is refused. System errors are given
-// as the errno numbers of the same reasons, so that messages read the same.
+// the old file has another hard link or is a hidden or system file;
+// otherwise, or where that fails, the file is rewritten in place. A read-only
+// file is refused. System errors are given as the errno numbers of the same
+// reasons, so that messages read the same.
 
 #ifndef GRIDCODE_STORAGE_FILE_IO_H_
 #define GRIDCODE_STORAGE_FILE_IO_H_
@@ -23,8 +24,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
-#include "grid/grid_document.h"
+#include "base/expected.h"
 
 namespace gridcode {
 
@@ -36,7 +39,6 @@ struct FileError {
     kCannotWrite,     // the file or its folder may not be written, or writing failed
     kIsDirectory,     // the path names a folder
     kNotRegularFile,  // the path names a pipe, socket or device
-    kNothingToRead,   // the file holds no grid
   };
   Kind kind;
   int system_error = 0;
@@ -44,12 +46,6 @@ struct FileError {
   bool file_changed = false;
 
   friend bool operator==(const FileError&, const FileError&) = default;
-};
-
-// The cells read from a grid file, or why there are none.
-struct LoadedCells {
-  Cells cells;
-  std::optional<FileError> error;
 };
 
 // Which files may be opened for reading.
@@ -91,12 +87,26 @@ class InputFile {
   std::istream stream_;
 };
 
-// Reads the cells of the grid file held by `input`: nothing to read is a
-// failure, anything else loads.
-LoadedCells ReadGridFile(std::istream& input);
+// Reads `input` with `read`, a reader of gridcode's formats that returns an
+// Expected whose error type can also hold a FileError. When reading the
+// stream of an InputFile failed, that failure is the result, whatever `read`
+// made of the bytes it got before.
+template <typename Read>
+std::invoke_result_t<Read, std::istream&> ReadStream(std::istream& input, Read&& read) {
+  std::invoke_result_t<Read, std::istream&> result = std::forward<Read>(read)(input);
+  if (std::optional<FileError> error = InputFile::ReadErrorOf(input)) return Unexpected(*error);
+  return result;
+}
 
-// Reads the cells of the grid file at `path`. The file is closed on return.
-LoadedCells LoadGridFile(const std::filesystem::path& path, Readable readable);
+// Opens the file at `path` and reads it with `read` as ReadStream does; a
+// file that cannot be opened is the result. The file is closed on return.
+template <typename Read>
+std::invoke_result_t<Read, std::istream&> ReadFile(const std::filesystem::path& path,
+                                                   Readable readable, Read&& read) {
+  InputFile file;
+  if (std::optional<FileError> error = file.Open(path, readable)) return Unexpected(*error);
+  return ReadStream(file.stream(), std::forward<Read>(read));
+}
 
 // Returns the path named by the UTF-8 text `name`, on every system (a plain
 // std::string is read in the Windows code page instead).

@@ -1,8 +1,7 @@
 #include "storage/grid_file.h"
 
-#include "grid/utf8.h"
 #include "storage/cp932.h"
-#include "storage/file_io.h"
+#include "text/utf8.h"
 
 namespace gridcode {
 namespace {
@@ -110,18 +109,17 @@ Cells SplitCells(std::string_view field) {
   return SplitUtf8(field);
 }
 
-LoadedCells ReadGridFile(std::istream& input) {
+Expected<Cells, GridFileError> ReadGridFile(std::istream& input) {
   const std::optional<std::string> field = ReadFirstField(input);
-  if (!field) return {{}, FileError{FileError::Kind::kNothingToRead}};
-  return {SplitCells(*field), std::nullopt};
+  if (!field) return Unexpected(GridFileError::kNothingToRead);
+  return SplitCells(*field);
 }
 
-LoadedCells LoadGridFile(const std::filesystem::path& path, Readable readable) {
-  InputFile file;
-  if (std::optional<FileError> error = file.Open(path, readable)) return {{}, error};
-  LoadedCells loaded = ReadGridFile(file.stream());
-  if (std::optional<FileError> error = InputFile::ReadErrorOf(file.stream())) return {{}, error};
-  return loaded;
+Expected<Cells, GridFileLoadError> LoadGridFile(const std::filesystem::path& path,
+                                                Readable readable) {
+  return ReadFile(path, readable, [](std::istream& input) -> Expected<Cells, GridFileLoadError> {
+    return ReadGridFile(input);
+  });
 }
 
 std::vector<int> CellsThatWillNotLoadBack(const Cells& cells) {

@@ -33,13 +33,17 @@
 #define GRIDCODE_STORAGE_GRID_FILE_H_
 
 #include <cstddef>
+#include <filesystem>
 #include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
+#include "base/expected.h"
 #include "grid/grid_document.h"
+#include "storage/file_io.h"
 
 namespace gridcode {
 
@@ -53,6 +57,19 @@ std::string GridFileText(const Cells& cells);
 // of them, or nullopt if the input holds nothing but spaces, tabs and line
 // ends. Reads no further than that.
 std::optional<std::string> ReadFirstField(std::istream& input);
+
+// Why a grid file gives no cells: it holds nothing but spaces, tabs and line ends.
+enum class GridFileError { kNothingToRead };
+
+// Why the grid file at a path gives no cells.
+using GridFileLoadError = std::variant<FileError, GridFileError>;
+
+// Reads the cells of the grid file held by `input`, as the header describes.
+Expected<Cells, GridFileError> ReadGridFile(std::istream& input);
+
+// Reads the cells of the grid file at `path`; the file is closed on return.
+Expected<Cells, GridFileLoadError> LoadGridFile(const std::filesystem::path& path,
+                                                Readable readable);
 
 // Returns the cells of `field`: cell i holds character i as UTF-8, or is
 // empty past the field's end; characters past the 140th are dropped.

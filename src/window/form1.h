@@ -16,10 +16,8 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "grid/grid_document.h"
-#include "storage/file_io.h"
 #include "window/dialogs.h"
 
 class QButtonGroup;
@@ -28,10 +26,8 @@ class QPushButton;
 
 namespace gridcode {
 
-struct Overflow;
-struct ImportError;
-struct CellsFile;
 class GridPictureView;
+struct Message;
 
 class Form1 : public QWidget {
   Q_OBJECT
@@ -70,11 +66,8 @@ class Form1 : public QWidget {
   void MarkUnusualCells(const Cells& cells);
   // Sets the tint and explanation of the cell `index`: none for an empty `explanation`.
   void MarkCell(int index, const QString& explanation);
-  QString OverflowMessage(const Overflow& overflow, const Cells& cells) const;
-  QString FileErrorReason(const FileError& error) const;
-  QString ImportErrorReason(const ImportError& error) const;
-  QString ReadFailureReason(const CellsFile& file) const;
-  QString RoundTripQuestion(const std::vector<int>& indices, const Cells& cells) const;
+  // Shows `failure` in a message box.
+  void Show(const Message& failure);
 
   std::array<QLineEdit*, kCellCount> Text1{};
   std::array<QLineEdit*, kRows> Text2{};

@@ -57,9 +57,11 @@ void GridPictureView::paintEvent(QPaintEvent*) {
   painter.drawImage(rect().adjusted(kFrame, kFrame, -kFrame, -kFrame), image_);
 }
 
-QPoint GridPictureView::CellAt(const QPointF& position) {
-  return {static_cast<int>(std::floor((position.x() - kFrame) / kCellPixels)),
-          static_cast<int>(std::floor((position.y() - kFrame) / kCellPixels))};
+QPoint GridPictureView::CellAt(const QPointF& position) const {
+  const double cell_width = static_cast<double>(width() - 2 * kFrame) / kColumns;
+  const double cell_height = static_cast<double>(height() - 2 * kFrame) / kRows;
+  return {static_cast<int>(std::floor((position.x() - kFrame) / cell_width)),
+          static_cast<int>(std::floor((position.y() - kFrame) / cell_height))};
 }
 
 void GridPictureView::mousePressEvent(QMouseEvent* event) {

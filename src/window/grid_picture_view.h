@@ -1,5 +1,5 @@
-// `Picture`: the window's picture of the grid, one 8 x 8 square a cell, which
-// the user paints on.
+// `Picture`: the window's picture of the grid, one square a cell, which the
+// user paints on.
 //
 // It is drawn when the window asks (start-up, Command1, a successful LOAD, a
 // stroke of paint), never while the user types. A press of the left button
@@ -28,12 +28,10 @@ class GridPictureView : public QWidget {
   Q_OBJECT
 
  public:
-  // The pixels a cell's square takes at 100 % scaling.
-  static constexpr int kCellPixels = 8;
   // The frame drawn around the picture, outside its cells.
   static constexpr int kFrame = 1;
 
-  // A picture whose cells, without the frame, cover `area`.
+  // A picture whose cells, without the frame, cover `area`: 14 x 10 squares.
   GridPictureView(const QRect& area, QWidget* parent);
 
   // Draws `cells`.
@@ -58,7 +56,7 @@ class GridPictureView : public QWidget {
  private:
   // Returns the (column, row) of the cell under `position`, which may lie
   // outside the grid.
-  static QPoint CellAt(const QPointF& position);
+  QPoint CellAt(const QPointF& position) const;
   // Paints the cells of the grid on the line from `from` to `to`, `to`
   // included and `from` not, and reports them.
   void PaintLine(QPoint from, QPoint to);

@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "grid/grid_document.h"
+#include "support/temp_folder.h"
 
 namespace gridcode {
 namespace {
@@ -35,31 +36,13 @@ Outcome RunWith(const std::vector<std::string>& arguments, const std::string& in
   return {status, out.str(), err.str()};
 }
 
-std::string Contents(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
-
 std::string RandomGridFile(std::mt19937& random) {
   std::string file;
   for (int i = 0; i < kCellCount; ++i) file += static_cast<char>('0' + random() % 4);
   return file + "\r\n";
 }
 
-// A folder of its own for each test, removed afterwards.
-class GridcodeDataTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("gridcode-data-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  fs::path folder_;
-};
+using GridcodeDataTest = TempFolderTest;
 
 TEST_F(GridcodeDataTest, EncodePrintsWhatCommand1Shows) {
   const std::string grid = "33" + std::string(138, '0') + "\r\n";

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "repeating_buffer.h"
-#include "storage/file_io.h"
+#include "support/repeating_buffer.h"
+#include "storage/grid_file.h"
 
 namespace gridcode {
 namespace {
@@ -19,37 +19,37 @@ std::string Joined(const Cells& cells) {
 const std::string kZeroLine = "DATA 0000000,0000000,0000000,0000000,0000000";
 
 TEST(DecodeDataStatementsTest, ReadsTheWindowsLines) {
-  const DecodedGrid decoded =
+  const Expected<Cells, DecodeError> decoded =
       DecodeDataStatements("DATA 1BE4000,FFFFFFF,0000000,0000000,0000000\r\n" + kZeroLine);
-  ASSERT_FALSE(decoded.error.has_value());
-  EXPECT_EQ(Joined(decoded.cells).substr(0, 28),
+  ASSERT_TRUE(decoded.has_value());
+  EXPECT_EQ(Joined((*decoded)).substr(0, 28),
             "01233210000000"
             "33333333333333");
-  EXPECT_EQ(Joined(decoded.cells).substr(28), std::string(112, '0'));
+  EXPECT_EQ(Joined((*decoded)).substr(28), std::string(112, '0'));
 }
 
 TEST(DecodeDataStatementsTest, ReadsAListing) {
-  const DecodedGrid decoded = DecodeDataStatements(
+  const Expected<Cells, DecodeError> decoded = DecodeDataStatements(
       "10 REM DATA in a remark is not read\n"
       "20 PRINT \"HELLO\": data 00000a0 ,  0000000\n"
       "  30 DATA0000000,0000000:PRINT 1\n"
       "40\tDaTa 0000000,0000000,0000000,0000000,0000000,000000F\n"
       "50 DATA 1,2,3\n");
-  ASSERT_FALSE(decoded.error.has_value());
-  EXPECT_EQ(Joined(decoded.cells).substr(0, 14), "00000000002200");
-  EXPECT_EQ(Joined(decoded.cells).substr(126), "00000000000033");
+  ASSERT_TRUE(decoded.has_value());
+  EXPECT_EQ(Joined((*decoded)).substr(0, 14), "00000000002200");
+  EXPECT_EQ(Joined((*decoded)).substr(126), "00000000000033");
 }
 
 TEST(DecodeDataStatementsTest, ItemsPastTheTenthAreNotRead) {
   std::string line = "DATA 0000001";
   for (int i = 0; i < 11; ++i) line += ",FFFFFFF";
   line += ",not a code";
-  const DecodedGrid decoded = DecodeDataStatements(line);
-  ASSERT_FALSE(decoded.error.has_value());
-  EXPECT_EQ(Joined(decoded.cells).substr(0, 28),
+  const Expected<Cells, DecodeError> decoded = DecodeDataStatements(line);
+  ASSERT_TRUE(decoded.has_value());
+  EXPECT_EQ(Joined((*decoded)).substr(0, 28),
             "00000000000001"
             "33333333333333");
-  EXPECT_EQ(decoded.cells[139], "3");
+  EXPECT_EQ((*decoded)[139], "3");
 }
 
 TEST(DecodeDataStatementsTest, ErrorsNameTheirPlace) {
@@ -71,11 +71,11 @@ TEST(DecodeDataStatementsTest, ErrorsNameTheirPlace) {
       {"", Kind::kTooFewRowCodes, {1, 1}, ""},
   };
   for (const Case& c : cases) {
-    const DecodedGrid decoded = DecodeDataStatements(c.text);
-    ASSERT_TRUE(decoded.error.has_value()) << c.text;
-    EXPECT_EQ(decoded.error->kind, c.kind) << c.text;
-    EXPECT_EQ(decoded.error->position, c.position) << c.text;
-    EXPECT_EQ(decoded.error->text, c.offending) << c.text;
+    const Expected<Cells, DecodeError> decoded = DecodeDataStatements(c.text);
+    ASSERT_FALSE(decoded.has_value()) << c.text;
+    EXPECT_EQ(decoded.error().kind, c.kind) << c.text;
+    EXPECT_EQ(decoded.error().position, c.position) << c.text;
+    EXPECT_EQ(decoded.error().text, c.offending) << c.text;
   }
 }
 
@@ -106,9 +106,9 @@ TEST(DecodeDataStatementsTest, ReadsListingsAsBasicDoes) {
       "DATA 0000000,0000000,0000000,0000000,0000000,0000000\n";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.before);
-    const DecodedGrid decoded = DecodeDataStatements(c.before + lines);
-    ASSERT_FALSE(decoded.error.has_value()) << decoded.error->text;
-    EXPECT_EQ(Joined(decoded.cells).substr(0, 14), c.first_row);
+    const Expected<Cells, DecodeError> decoded = DecodeDataStatements(c.before + lines);
+    ASSERT_TRUE(decoded.has_value()) << decoded.error().text;
+    EXPECT_EQ(Joined((*decoded)).substr(0, 14), c.first_row);
   }
 }
 
@@ -121,18 +121,19 @@ TEST(DecodeDataStatementsTest, LineEndsAndByteOrderMarksInListingsAndGridFiles) 
       SCOPED_TRACE(testing::PrintToString(mark + end));
       const std::string listing = mark + "10 DATA 0000000,0000000" + end + end + "30 REM" + end +
                                   "40 DATA 0000000,000000X" + end;
-      const DecodedGrid decoded = DecodeDataStatements(listing);
-      ASSERT_TRUE(decoded.error.has_value());
-      EXPECT_EQ(decoded.error->position, (TextPosition{4, 17}));
-      EXPECT_EQ(decoded.error->text, "000000X");
-      const DecodedGrid first_line = DecodeDataStatements(mark + "DATA 1" + end + "DATA 2");
-      ASSERT_TRUE(first_line.error.has_value());
-      EXPECT_EQ(first_line.error->position, (TextPosition{1, 6}));  // after the mark
+      const Expected<Cells, DecodeError> decoded = DecodeDataStatements(listing);
+      ASSERT_FALSE(decoded.has_value());
+      EXPECT_EQ(decoded.error().position, (TextPosition{4, 17}));
+      EXPECT_EQ(decoded.error().text, "000000X");
+      const Expected<Cells, DecodeError> first_line =
+          DecodeDataStatements(mark + "DATA 1" + end + "DATA 2");
+      ASSERT_FALSE(first_line.has_value());
+      EXPECT_EQ(first_line.error().position, (TextPosition{1, 6}));  // after the mark
 
       std::istringstream grid_file(mark + end + end + "0123" + end + "3210");
-      const LoadedCells loaded = ReadGridFile(grid_file);
-      ASSERT_FALSE(loaded.error.has_value());
-      EXPECT_EQ(Joined(loaded.cells), "0123");
+      const Expected<Cells, GridFileError> loaded = ReadGridFile(grid_file);
+      ASSERT_TRUE(loaded.has_value());
+      EXPECT_EQ(Joined((*loaded)), "0123");
     }
   }
 }
@@ -141,18 +142,18 @@ TEST(DecodeDataStatementsTest, ReadsEndlessInputInBoundedMemoryAndTime) {
   // A line with no end is refused once it is longer than any listing line.
   RepeatingBuffer zeros(std::string(1, '\0'), std::size_t{1} << 40);
   std::istream endless_line(&zeros);
-  const DecodedGrid refused = DecodeDataStatements(endless_line);
-  ASSERT_TRUE(refused.error.has_value());
-  EXPECT_EQ(refused.error->kind, DecodeError::Kind::kLineTooLong);
-  EXPECT_EQ(refused.error->position.line, 1);
+  const Expected<Cells, DecodeError> refused = DecodeDataStatements(endless_line);
+  ASSERT_FALSE(refused.has_value());
+  EXPECT_EQ(refused.error().kind, DecodeError::Kind::kLineTooLong);
+  EXPECT_EQ(refused.error().position.line, 1);
   EXPECT_LE(zeros.taken(), kLongestListingLine + 8192);
 
   // Endless DATA lines: reading stops with the tenth row code.
   RepeatingBuffer statements("DATA 0000001\n", std::size_t{1} << 40);
   std::istream endless_lines(&statements);
-  const DecodedGrid decoded = DecodeDataStatements(endless_lines);
-  ASSERT_FALSE(decoded.error.has_value());
-  EXPECT_EQ(decoded.cells[139], "1");
+  const Expected<Cells, DecodeError> decoded = DecodeDataStatements(endless_lines);
+  ASSERT_TRUE(decoded.has_value());
+  EXPECT_EQ((*decoded)[139], "1");
   EXPECT_LE(statements.taken(), 8192u);
 }
 

@@ -7,13 +7,13 @@ namespace {
 
 TEST(GridDocumentTest, StartsEmptyAndResetFillsOnlyTheCellsWithZero) {
   GridDocument document;
-  document.Text2[3] = "typed";
-  document.Text3[1] = "DATA kept";
+  document.row_codes[3] = "typed";
+  document.data_lines[1] = "DATA kept";
   ResetGrid(document);
-  for (const std::string& cell : document.Text1) EXPECT_EQ(cell, "0");
-  EXPECT_EQ(document.Text2[3], "typed");
-  EXPECT_EQ(document.Text2[0], "");
-  EXPECT_EQ(document.Text3[1], "DATA kept");
+  for (const std::string& cell : document.cells) EXPECT_EQ(cell, "0");
+  EXPECT_EQ(document.row_codes[3], "typed");
+  EXPECT_EQ(document.row_codes[0], "");
+  EXPECT_EQ(document.data_lines[1], "DATA kept");
 }
 
 TEST(GridDocumentTest, CellIndexIsRowMajorFourteenWide) {

@@ -268,14 +268,14 @@ TEST(GridPictureTest, ImportReadsEveryKindOfPngByOneRule) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const ImportedPicture imported = ImportPng(c.bytes);
-    ASSERT_EQ(imported.error.has_value(), c.error.has_value())
-        << (imported.error ? imported.error->reason : "");
+    const Expected<GridPicture, ImportError> imported = ImportPng(c.bytes);
+    ASSERT_EQ(!imported.has_value(), c.error.has_value())
+        << (imported ? "" : imported.error().reason);
     if (!c.error) {
-      EXPECT_EQ(Joined(imported.cells), c.cells);
+      EXPECT_EQ(Joined(imported->cells), c.cells);
       continue;
     }
-    ImportError error = *imported.error;
+    ImportError error = imported.error();
     error.reason.clear();  // libspng's wording
     EXPECT_EQ(error, *c.error);
   }
@@ -290,21 +290,23 @@ TEST(GridPictureTest, RenderedPicturesReadBackWithTheirStyle) {
     SCOPED_TRACE(style.scale);
     Cells cells;
     for (std::string& cell : cells) cell = std::string(1, static_cast<char>('0' + random() % 4));
-    const RenderedPng rendered = RenderPng(cells, style);
-    ASSERT_FALSE(rendered.png.empty()) << rendered.failure;
-    const ImportedPicture imported = ImportPng(rendered.png);
-    ASSERT_FALSE(imported.error.has_value()) << imported.error->reason;
-    EXPECT_EQ(imported.cells, cells);
-    EXPECT_EQ(imported.style, style);
+    const Expected<std::string, RenderError> rendered = RenderPng(cells, style);
+    ASSERT_TRUE(rendered.has_value()) << rendered.error().reason;
+    const Expected<GridPicture, ImportError> imported = ImportPng(*rendered);
+    ASSERT_TRUE(imported.has_value()) << imported.error().reason;
+    EXPECT_EQ(imported->cells, cells);
+    EXPECT_EQ(imported->style, style);
   }
   Cells unusual;
   unusual.fill("1");
   unusual[30] = "12";
-  EXPECT_EQ(RenderPng(unusual).unusual_cell, 30);
+  EXPECT_EQ(RenderPng(unusual).error(), (RenderError{RenderError::Kind::kUnusualCell, 30}));
   unusual[30] = "2";
-  const RenderedPng too_large = RenderPng(unusual, {.scale = kLargestScale + 1});
-  EXPECT_TRUE(too_large.png.empty());
-  EXPECT_FALSE(too_large.failure.empty());
+  for (const int scale : {0, kLargestScale + 1}) {
+    const Expected<std::string, RenderError> out_of_range = RenderPng(unusual, {.scale = scale});
+    ASSERT_FALSE(out_of_range.has_value()) << scale;
+    EXPECT_EQ(out_of_range.error().kind, RenderError::Kind::kScaleOutOfRange);
+  }
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include <iterator>
 
 #include "storage/grid_file.h"
+#include "support/temp_folder.h"
 
 namespace gridcode {
 namespace {
@@ -30,13 +31,6 @@ namespace fs = std::filesystem;
 constexpr std::string_view kOld = "old grid\r\n";
 constexpr std::string_view kNew = "new grid, longer than the old\r\n";
 
-std::string Contents(const fs::path& path) {
-  std::ifstream input(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(input), {}};
-}
-void Write(const fs::path& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 // The names in `folder`, to see that no temporary file is left behind.
 std::size_t Entries(const fs::path& folder) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
@@ -116,37 +110,19 @@ std::optional<FileError> SaveInChild(const fs::path& path, std::string_view cont
 }
 #endif
 
-class FileIoTest : public ::testing::Test {
+class FileIoTest : public TempFolderTest {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("gridcode-test-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-    fs::permissions(root_, fs::perms::owner_all | fs::perms::others_exec);
-  }
-  void TearDown() override {
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root_)) {
-      if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all);
-#ifdef _WIN32
-      // A read-only file cannot be removed on Windows.
-      if (entry.is_regular_file()) {
-        fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
-      }
-#endif
-    }
-    fs::remove_all(root_);
+    TempFolderTest::SetUp();
+    fs::permissions(folder_, fs::perms::owner_all | fs::perms::others_exec);
   }
   // A new folder for one case, which every user may enter.
   fs::path CaseFolder(const std::string& name) {
-    const fs::path folder = root_ / name;
+    const fs::path folder = folder_ / name;
     fs::create_directory(folder);
     fs::permissions(folder, fs::perms::owner_all | fs::perms::others_exec | fs::perms::others_read);
     return folder;
   }
-
-  fs::path root_;
 };
 
 TEST_F(FileIoTest, SavesAndLoadsBack) {
@@ -156,9 +132,9 @@ TEST_F(FileIoTest, SavesAndLoadsBack) {
   ASSERT_EQ(SaveFile(path, GridFileText(cells)), std::nullopt);
   EXPECT_EQ(Contents(path), std::string(140, '3') + "\r\n");
   EXPECT_EQ(Entries(path.parent_path()), 1u);
-  const LoadedCells loaded = LoadGridFile(path, Readable::kRegularFilesOnly);
-  ASSERT_EQ(loaded.error, std::nullopt);
-  EXPECT_EQ(loaded.cells, cells);
+  const Expected<Cells, GridFileLoadError> loaded = LoadGridFile(path, Readable::kRegularFilesOnly);
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_EQ(*loaded, cells);
 }
 
 TEST_F(FileIoTest, SavesKeepTheFileTheUserChose) {
@@ -381,21 +357,25 @@ TEST_F(FileIoTest, LoadFailuresSayWhy) {
 #endif
   struct Case {
     fs::path path;
-    FileError expected;
+    GridFileLoadError expected;
   };
   // A pipe with no writer would block an ordinary open: it is refused at once.
-  for (const Case& c : {Case{folder / "missing.dat", {FileError::Kind::kCannotRead, ENOENT}},
-                        Case{folder / "folder.dat", {FileError::Kind::kIsDirectory, EISDIR}},
-                        Case{folder / "empty.dat", {FileError::Kind::kNothingToRead}},
+  for (const Case& c :
+       {Case{folder / "missing.dat", FileError{FileError::Kind::kCannotRead, ENOENT}},
+        Case{folder / "folder.dat", FileError{FileError::Kind::kIsDirectory, EISDIR}},
+        Case{folder / "empty.dat", GridFileError::kNothingToRead},
 #ifdef _WIN32
-                        Case{"NUL", {FileError::Kind::kNotRegularFile}},
+        Case{"NUL", FileError{FileError::Kind::kNotRegularFile}},
 #else
-                        Case{folder / "pipe", {FileError::Kind::kNotRegularFile}},
-                        Case{"/dev/null", {FileError::Kind::kNotRegularFile}},
+        Case{folder / "pipe", FileError{FileError::Kind::kNotRegularFile}},
+        Case{"/dev/null", FileError{FileError::Kind::kNotRegularFile}},
 #endif
-                        Case{"", {FileError::Kind::kCannotRead, ENOENT}}}) {
+        Case{"", FileError{FileError::Kind::kCannotRead, ENOENT}}}) {
     SCOPED_TRACE(c.path);
-    EXPECT_EQ(LoadGridFile(c.path, Readable::kRegularFilesOnly).error, c.expected);
+    const Expected<Cells, GridFileLoadError> loaded =
+        LoadGridFile(c.path, Readable::kRegularFilesOnly);
+    ASSERT_FALSE(loaded.has_value());
+    EXPECT_EQ(loaded.error(), c.expected);
   }
 }
 

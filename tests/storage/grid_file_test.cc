@@ -5,7 +5,7 @@
 #include <sstream>
 #include <streambuf>
 
-#include "repeating_buffer.h"
+#include "support/repeating_buffer.h"
 #include "storage/file_io.h"
 
 namespace gridcode {
@@ -17,7 +17,7 @@ Cells Filled(const std::string& text) {
   return cells;
 }
 
-LoadedCells Read(const std::string& bytes) {
+Expected<Cells, GridFileError> Read(const std::string& bytes) {
   std::istringstream input(bytes);
   return ReadGridFile(input);
 }
@@ -32,9 +32,9 @@ std::string Joined(const Cells& cells) {
 TEST(GridFileTest, StartUpGridIs142Bytes) {
   const std::string text = GridFileText(Filled("0"));
   EXPECT_EQ(text, std::string(140, '0') + "\r\n");
-  const LoadedCells loaded = Read(text);
-  ASSERT_EQ(loaded.error, std::nullopt);
-  EXPECT_EQ(loaded.cells, Filled("0"));
+  const Expected<Cells, GridFileError> loaded = Read(text);
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_EQ((*loaded), Filled("0"));
 }
 
 TEST(GridFileTest, OneCharacterCellsRoundTrip) {
@@ -44,9 +44,9 @@ TEST(GridFileTest, OneCharacterCellsRoundTrip) {
   for (int i = 0; i < kCellCount; ++i) cells[i] = alphabet[(i * 7 + 3) % alphabet.size()];
   cells[0] = "x";  // a first cell of space, tab or quote is read differently
   ASSERT_TRUE(CellsThatWillNotLoadBack(cells).empty());
-  const LoadedCells loaded = Read(GridFileText(cells));
-  ASSERT_EQ(loaded.error, std::nullopt);
-  EXPECT_EQ(loaded.cells, cells);
+  const Expected<Cells, GridFileError> loaded = Read(GridFileText(cells));
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_EQ((*loaded), cells);
 }
 
 TEST(GridFileTest, ReadsTheFirstField) {
@@ -90,17 +90,17 @@ TEST(GridFileTest, ReadsTheFirstField) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.bytes));
-    const LoadedCells loaded = Read(c.bytes);
-    ASSERT_EQ(loaded.error, std::nullopt);
-    EXPECT_EQ(Joined(loaded.cells), c.loaded);
+    const Expected<Cells, GridFileError> loaded = Read(c.bytes);
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_EQ(Joined((*loaded)), c.loaded);
   }
 }
 
 TEST(GridFileTest, NothingToReadIsAFailure) {
   for (const std::string bytes : {"", " ", "\r\n", " \t\r\n\n  "}) {
-    const LoadedCells loaded = Read(bytes);
-    ASSERT_TRUE(loaded.error.has_value()) << '"' << bytes << '"';
-    EXPECT_EQ(loaded.error->kind, FileError::Kind::kNothingToRead);
+    const Expected<Cells, GridFileError> loaded = Read(bytes);
+    ASSERT_FALSE(loaded.has_value()) << '"' << bytes << '"';
+    EXPECT_EQ(loaded.error(), GridFileError::kNothingToRead);
   }
 }
 
@@ -110,21 +110,21 @@ TEST(GridFileTest, EmptyCellShiftsLaterCellsTowardsTheStart) {
   cells[139] = "3";
   const std::string text = GridFileText(cells);
   EXPECT_EQ(text.size(), 139u + 2);
-  const LoadedCells loaded = Read(text);
-  EXPECT_EQ(loaded.cells[10], "1");
-  EXPECT_EQ(loaded.cells[138], "3");
-  EXPECT_EQ(loaded.cells[139], "");
+  const Expected<Cells, GridFileError> loaded = Read(text);
+  EXPECT_EQ((*loaded)[10], "1");
+  EXPECT_EQ((*loaded)[138], "3");
+  EXPECT_EQ((*loaded)[139], "");
 }
 
 TEST(GridFileTest, TwoCharacterCellSplitsAndDropsTheLastCharacter) {
   Cells cells = Filled("1");
   cells[5] = "23";
   cells[139] = "3";
-  const LoadedCells loaded = Read(GridFileText(cells));
-  EXPECT_EQ(loaded.cells[5], "2");
-  EXPECT_EQ(loaded.cells[6], "3");
-  EXPECT_EQ(loaded.cells[7], "1");
-  EXPECT_EQ(loaded.cells[139], "1");  // the old last cell's "3" is dropped
+  const Expected<Cells, GridFileError> loaded = Read(GridFileText(cells));
+  EXPECT_EQ((*loaded)[5], "2");
+  EXPECT_EQ((*loaded)[6], "3");
+  EXPECT_EQ((*loaded)[7], "1");
+  EXPECT_EQ((*loaded)[139], "1");  // the old last cell's "3" is dropped
 }
 
 TEST(GridFileTest, InvalidUtf8BytesLoadAsReplacementCharacters) {
@@ -138,18 +138,18 @@ TEST(GridFileTest, InvalidUtf8BytesLoadAsReplacementCharacters) {
        {Case{"\xFF", 1}, Case{"\xC0\xAF\xFF", 3}, Case{"\xE3\x81\xFF", 3},
         Case{"\xED\xA0\x80\xFF", 4}, Case{"\xF4\x90\x80\x80\xFF", 5}, Case{"\x80", 1}}) {
     SCOPED_TRACE(testing::PrintToString(c.bytes));
-    const LoadedCells loaded = Read(c.bytes + "1");
-    for (int i = 0; i < c.replaced; ++i) EXPECT_EQ(loaded.cells[i], "\xEF\xBF\xBD") << i;
-    EXPECT_EQ(loaded.cells[c.replaced], "1");
+    const Expected<Cells, GridFileError> loaded = Read(c.bytes + "1");
+    for (int i = 0; i < c.replaced; ++i) EXPECT_EQ((*loaded)[i], "\xEF\xBF\xBD") << i;
+    EXPECT_EQ((*loaded)[c.replaced], "1");
   }
 }
 
 TEST(GridFileTest, ReadingStopsAfterTheCellsAreFull) {
   RepeatingBuffer buffer("2", std::size_t{1} << 40);  // a terabyte, never made
   std::istream input(&buffer);
-  const LoadedCells loaded = ReadGridFile(input);
-  ASSERT_EQ(loaded.error, std::nullopt);
-  EXPECT_EQ(loaded.cells, Filled("2"));
+  const Expected<Cells, GridFileError> loaded = ReadGridFile(input);
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_EQ((*loaded), Filled("2"));
   EXPECT_LE(buffer.taken(), 8192u);
 }
 
@@ -184,7 +184,7 @@ TEST(GridFileTest, NamesTheCellsThatWillNotLoadBack) {
         c.will_not_load_back ? std::vector<int>{c.index} : std::vector<int>{};
     EXPECT_EQ(CellsThatWillNotLoadBack(cells), expected) << c.index << " \"" << c.text << '"';
     if (!c.will_not_load_back) {
-      EXPECT_EQ(Read(GridFileText(cells)).cells, cells);
+      EXPECT_EQ(*Read(GridFileText(cells)), cells);
     }
   }
 }

@@ -25,8 +25,8 @@ class GridPictureViewTest : public Form1FileTest {
     return Picture()->image().pixelIndex(ColumnOf(index), RowOf(index));
   }
   // The middle of the square of the cell at `row`, `column`, in the picture.
-  static QPoint Middle(int row, int column) {
-    const int cell = GridPictureView::kCellPixels;
+  QPoint Middle(int row, int column) const {
+    const int cell = (Picture()->width() - 2 * GridPictureView::kFrame) / kColumns;
     return {GridPictureView::kFrame + column * cell + cell / 2,
             GridPictureView::kFrame + row * cell + cell / 2};
   }
@@ -49,7 +49,7 @@ class GridPictureViewTest : public Form1FileTest {
     return codes << DataLine(0)->text() << DataLine(1)->text();
   }
   // Reads back the picture file at `path`.
-  ImportedPicture SavedPicture(const QString& path) const {
+  Expected<GridPicture, ImportError> SavedPicture(const QString& path) const {
     return ImportPng(Contents(path).toStdString());
   }
 };
@@ -86,7 +86,7 @@ TEST_F(GridPictureViewTest, PictureFollowsCommand1LoadAndPaintButNotTyping) {
   Cells cells;
   cells.fill("1");
   cells[139] = "3";
-  Write(Path("sprite.png"), QByteArray::fromStdString(RenderPng(cells, {.scale = 4}).png));
+  Write(Path("sprite.png"), QByteArray::fromStdString(*RenderPng(cells, {.scale = 4})));
   dialogs_->SetNextFileName(Path("sprite.png"));
   Click("LOAD");
   EXPECT_EQ(CellsJoined(), QString(139, QLatin1Char('1')) + "3");
@@ -95,7 +95,7 @@ TEST_F(GridPictureViewTest, PictureFollowsCommand1LoadAndPaintButNotTyping) {
 
   // A picture that is not a grid picture, or not a PNG: a message, the grid
   // stays as it was, and SAVE will not offer that file's name.
-  Write(Path("wrong.png"), QByteArray::fromStdString(RenderPng(cells, {.scale = 4}).png).left(70));
+  Write(Path("wrong.png"), QByteArray::fromStdString(*RenderPng(cells, {.scale = 4})).left(70));
   Write(Path("sprite.bmp"), QByteArray("BM\x36\x03\x00\x00\x00\x00", 8) + QByteArray(800, '\x01'));
   const QStringList texts = AllTexts();
   for (const char* name : {"wrong.png", "sprite.bmp"}) {
@@ -161,9 +161,9 @@ TEST_F(GridPictureViewTest, SavingToAPictureKeepsItAPicture) {
   const QString painted = CellsJoined();
   dialogs_->SetNextFileName(Path("art.PNG"));
   Click("Save");
-  ImportedPicture saved = SavedPicture(Path("art.PNG"));
-  ASSERT_FALSE(saved.error.has_value()) << Contents(Path("art.PNG")).left(40).toStdString();
-  EXPECT_EQ(saved.style, PictureStyle{});
+  Expected<GridPicture, ImportError> saved = SavedPicture(Path("art.PNG"));
+  ASSERT_TRUE(saved.has_value()) << Contents(Path("art.PNG")).left(40).toStdString();
+  EXPECT_EQ(saved->style, PictureStyle{});
   for (int i = 0; i < kCellCount; ++i) Cell(i)->setText("2");
   dialogs_->SetNextFileName(Path("art.PNG"));
   Click("LOAD");
@@ -175,17 +175,17 @@ TEST_F(GridPictureViewTest, SavingToAPictureKeepsItAPicture) {
                             .palette = {0xFF000000, 0xFFFF0000, 0xFF00FF00, 0x800000FF}};
   Cells cells;
   cells.fill("0");
-  Write(Path("own"), QByteArray::fromStdString(RenderPng(cells, own).png));
+  Write(Path("own"), QByteArray::fromStdString(*RenderPng(cells, own)));
   dialogs_->SetNextFileName(Path("own"));
   Click("LOAD");
   Stroke(Qt::LeftButton, {Middle(2, 2)});
   dialogs_->SetNextFileName(Path("own"));
   Click("Save");
   saved = SavedPicture(Path("own"));
-  ASSERT_FALSE(saved.error.has_value());
-  EXPECT_EQ(saved.style, own);
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(saved->style, own);
   cells[CellIndex(2, 2)] = "3";
-  EXPECT_EQ(saved.cells, cells);
+  EXPECT_EQ(saved->cells, cells);
 
   // A cell that a picture cannot hold: a message naming it, nothing written.
   Write(Path("100%2.png"), Contents(Path("own")));

@@ -5,13 +5,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 
 #include "fake_dialogs.h"
 #include "window/file_filter.h"
 #include "window/form1.h"
+#include "window/qt_dialogs.h"
 #include "window/translations.h"
 
 namespace gridcode {
@@ -38,8 +41,19 @@ TEST(JapaneseTest, MessagesAreJapaneseAndFixedTextsAreNot) {
   EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), "Command1");
   EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Save"))->text(), "SAVE");
   EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("LOAD"))->text(), "LOAD");
-  EXPECT_EQ(kDialogTitle, QStringLiteral("データの保存"));
   EXPECT_EQ(NameFilters(kDialogFilter).first(), QStringLiteral("データ ファイル (*.dat)"));
+
+  // The real file dialog, as LOAD opens it, keeps its fixed title.
+  QtDialogs real_dialogs(&window);
+  QString dialog_title;
+  QTimer::singleShot(0, &window, [&] {
+    auto* dialog = window.findChild<QFileDialog*>(QStringLiteral("DLG"));
+    if (dialog == nullptr) return;
+    dialog_title = dialog->windowTitle();
+    dialog->reject();
+  });
+  EXPECT_EQ(real_dialogs.OpenFileName(), QString());
+  EXPECT_EQ(dialog_title, QStringLiteral("データの保存"));
 }
 
 }  // namespace

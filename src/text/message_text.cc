@@ -1,9 +1,9 @@
-#include "grid/message_text.h"
+#include "text/message_text.h"
 
 #include <charconv>
 #include <cstdint>
 
-#include "grid/utf8.h"
+#include "text/utf8.h"
 
 namespace gridcode {
 namespace {

@@ -1,8 +1,8 @@
-// An input of any length, made as it is read: one pattern repeated, counting
+// Test support: an input of any length, made as it is read: one pattern repeated, counting
 // how many bytes the reader took. Readers are shown to stop early on it.
 
-#ifndef GRIDCODE_TESTS_REPEATING_BUFFER_H_
-#define GRIDCODE_TESTS_REPEATING_BUFFER_H_
+#ifndef GRIDCODE_TESTS_SUPPORT_REPEATING_BUFFER_H_
+#define GRIDCODE_TESTS_SUPPORT_REPEATING_BUFFER_H_
 
 #include <algorithm>
 #include <cstddef>
@@ -37,4 +37,4 @@ class RepeatingBuffer : public std::streambuf {
 
 }  // namespace gridcode
 
-#endif  // GRIDCODE_TESTS_REPEATING_BUFFER_H_
+#endif  // GRIDCODE_TESTS_SUPPORT_REPEATING_BUFFER_H_

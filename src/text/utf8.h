@@ -5,8 +5,8 @@
 // above U+10FFFF. The grid file reader splits its line into cells with this,
 // and messages use it to cut and show texts between characters.
 
-#ifndef GRIDCODE_GRID_UTF8_H_
-#define GRIDCODE_GRID_UTF8_H_
+#ifndef GRIDCODE_TEXT_UTF8_H_
+#define GRIDCODE_TEXT_UTF8_H_
 
 #include <cstddef>
 #include <streambuf>
@@ -28,4 +28,4 @@ std::size_t Utf8SequenceLength(std::string_view text);
 
 }  // namespace gridcode
 
-#endif  // GRIDCODE_GRID_UTF8_H_
+#endif  // GRIDCODE_TEXT_UTF8_H_

@@ -1,4 +1,4 @@
-#include "grid/message_text.h"
+#include "text/message_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "grid/utf8.h"
+#include "text/utf8.h"
 
 #include <cstdint>
 

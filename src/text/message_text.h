@@ -4,8 +4,8 @@
 // the same facts. Messages count rows and columns from 1, as the user does;
 // the code counts them from 0.
 
-#ifndef GRIDCODE_GRID_MESSAGE_TEXT_H_
-#define GRIDCODE_GRID_MESSAGE_TEXT_H_
+#ifndef GRIDCODE_TEXT_MESSAGE_TEXT_H_
+#define GRIDCODE_TEXT_MESSAGE_TEXT_H_
 
 #include <string>
 #include <string_view>
@@ -31,4 +31,4 @@ std::string NumberText(double value);
 
 }  // namespace gridcode
 
-#endif  // GRIDCODE_GRID_MESSAGE_TEXT_H_
+#endif  // GRIDCODE_TEXT_MESSAGE_TEXT_H_

@@ -1,0 +1,74 @@
+#include "window/form1_layout.h"
+
+#include <QStringList>
+#include <array>
+
+#include "grid/grid_document.h"
+
+namespace gridcode::form1_layout {
+namespace {
+
+constexpr Box kClient = {0, 0, 13635, 9285};
+constexpr int kCellSize = 375;
+constexpr std::array<int, kColumns> kColumnLeft = {840,  1320, 1800, 2280, 2760, 3240, 3720,
+                                                   4320, 4800, 5280, 5760, 6240, 6720, 7200};
+constexpr std::array<int, kRows> kRowTop = {720,  1320, 1920, 2400, 2880,
+                                            3480, 4080, 4680, 5160, 5640};
+// Level with the grid rows, except row code 2, which stands 120 twips higher.
+constexpr std::array<int, kRows> kRowCodeTop = {720,  1320, 1800, 2400, 2880,
+                                                3480, 4080, 4680, 5160, 5640};
+constexpr int kRowCodeLeft = 8040, kRowCodeWidth = 3255, kFieldHeight = 375;
+constexpr Box kCommand1Box = {2880, 7200, 1335, 540};
+constexpr std::array<Box, kDataLineCount> kDataLineBox = {Box{5040, 6720, 8175, 375},
+                                                          Box{5040, 7200, 8175, 375}};
+constexpr Box kSaveBox = {7800, 8280, 1815, 495};
+constexpr Box kLoadBox = {10200, 8280, 1455, 495};
+// The picture stands level with the first DATA line, in line with grid column 0.
+constexpr Box kPictureBox = {840, 6720, kColumns* kPictureCellTwips, kRows* kPictureCellTwips};
+// The swatches stand below the picture, in line with grid columns 0 to 3,
+// level with the middle of SAVE: squares the size of a cell.
+constexpr int kSwatchTop = 8340;
+
+constexpr double kFontPoints = 14.25;
+constexpr double kCommand1FontPoints = 9;
+
+QFont GothicFont(double points) {
+  QFont font;
+  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                    QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
+                    QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
+                    QStringLiteral("TakaoPGothic"), QStringLiteral("Droid Sans Fallback")});
+  font.setPointSizeF(points);
+  font.setWeight(QFont::Normal);
+  font.setItalic(false);
+  font.setUnderline(false);
+  font.setStrikeOut(false);
+  return font;
+}
+
+}  // namespace
+
+QSize ClientSize() { return kClient.Pixels().size(); }
+
+QRect CellRect(int index) {
+  return Box{kColumnLeft[ColumnOf(index)], kRowTop[RowOf(index)], kCellSize, kCellSize}.Pixels();
+}
+
+QRect RowCodeRect(int row) {
+  return Box{kRowCodeLeft, kRowCodeTop[row], kRowCodeWidth, kFieldHeight}.Pixels();
+}
+
+QRect DataLineRect(int line) { return kDataLineBox[line].Pixels(); }
+QRect Command1Rect() { return kCommand1Box.Pixels(); }
+QRect SaveRect() { return kSaveBox.Pixels(); }
+QRect LoadRect() { return kLoadBox.Pixels(); }
+QRect PictureRect() { return kPictureBox.Pixels(); }
+
+QRect SwatchRect(int value) {
+  return Box{kColumnLeft[value], kSwatchTop, kCellSize, kCellSize}.Pixels();
+}
+
+QFont FormFont() { return GothicFont(kFontPoints); }
+QFont Command1Font() { return GothicFont(kCommand1FontPoints); }
+
+}  // namespace gridcode::form1_layout

@@ -1,0 +1,55 @@
+// Where Form1's controls stand and how they are lettered: the layout in
+// twips, as the window was drawn, and the fonts.
+//
+// At 96 dots per inch 15 twips make one pixel; the toolkit scales these
+// device-independent pixels on denser screens. Every box here is a whole
+// number of pixels.
+
+#ifndef GRIDCODE_WINDOW_FORM1_LAYOUT_H_
+#define GRIDCODE_WINDOW_FORM1_LAYOUT_H_
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+namespace gridcode::form1_layout {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// A rectangle in twips.
+struct Box {
+  int left, top, width, height;
+  QRect Pixels() const {
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+            height / kTwipsPerPixel};
+  }
+};
+
+// The window's inside, without its frame.
+QSize ClientSize();
+
+// The field of grid cell `index`, of row code `row`, of DATA line `line`.
+QRect CellRect(int index);
+QRect RowCodeRect(int row);
+QRect DataLineRect(int line);
+
+// The buttons.
+QRect Command1Rect();
+QRect SaveRect();
+QRect LoadRect();
+
+// The picture's cells, without its frame: 14 x 10 squares of kPictureCellTwips.
+inline constexpr int kPictureCellTwips = 120;
+QRect PictureRect();
+
+// The swatch of the value `value`, 0 to 3.
+QRect SwatchRect(int value);
+
+// The window's font, and the smaller one of Command1: the Japanese
+// proportional Gothic the window was drawn with, or the closest installed.
+QFont FormFont();
+QFont Command1Font();
+
+}  // namespace gridcode::form1_layout
+
+#endif  // GRIDCODE_WINDOW_FORM1_LAYOUT_H_

@@ -1,0 +1,194 @@
+#include "window/messages.h"
+
+#include <QDir>
+#include <QStringList>
+#include <cstring>
+#include <string>
+#include <variant>
+
+#include "text/message_text.h"
+
+namespace gridcode {
+namespace {
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// Returns `text` quoted for a message, cut short if long, controls shown.
+QString Quoted(const std::string& text) {
+  return QStringLiteral("“%1”").arg(ToQString(QuotableText(text)));
+}
+
+QString Number(double value) { return ToQString(NumberText(value)); }
+
+}  // namespace
+
+Message Form1Messages::Overflowed(const Overflow& overflow, const Cells& cells) {
+  const int row = overflow.row + 1, column = overflow.column + 1;
+  const std::string& text = cells[overflow.cell_index()];
+  QString message;
+  switch (overflow.cause) {
+    case Overflow::Cause::kCellBeyondDoubleRange:
+      message = tr("Row %1 cannot be encoded: the cell in column %2 holds %3, a number too "
+                   "large to encode.")
+                    .arg(row)
+                    .arg(column)
+                    .arg(Quoted(text));
+      break;
+    case Overflow::Cause::kProductBeyondDoubleRange:
+      message = tr("Row %1 cannot be encoded: the cell in column %2 holds %3, and four times "
+                   "that number is too large to encode.")
+                    .arg(row)
+                    .arg(column)
+                    .arg(Quoted(text));
+      break;
+    case Overflow::Cause::kPairBeyond32Bits:
+      message = tr("Row %1 cannot be encoded: the cells in columns %2 and %3 hold %4 and %5, "
+                   "whose pair value 4 × left + right = %6 lies outside the range "
+                   "-2147483648 to 2147483647.")
+                    .arg(row)
+                    .arg(column)
+                    .arg(column + 1)
+                    .arg(Quoted(text), Quoted(cells[overflow.cell_index() + 1]),
+                         Number(overflow.pair_value));
+      break;
+  }
+  const QString kept = overflow.row == 0
+                           ? tr("The row codes and the DATA lines are unchanged.")
+                           : tr("The rows above it show their new codes; row %1, the rows "
+                                "below it and the DATA lines are unchanged.")
+                                 .arg(row);
+  return {tr("Overflow"), message + QStringLiteral("\n\n") + kept};
+}
+
+Message Form1Messages::CannotSave(const QString& path, const FileError& error) {
+  const QString outcome = error.file_changed
+                              ? tr("The file may now hold only part of the grid; the grid "
+                                   "in the window is unchanged, so save it again.")
+                              : tr("No file was changed.");
+  return {tr("Cannot save"), tr("The grid could not be saved to %1: %2.\n\n%3")
+                                 .arg(QDir::toNativeSeparators(path), Reason(error), outcome)};
+}
+
+Message Form1Messages::CannotSavePicture(const QString& path, const RenderError& error,
+                                         const Cells& cells) {
+  switch (error.kind) {
+    case RenderError::Kind::kUnusualCell:
+      return {tr("Cannot save"),
+              tr("The grid cannot be saved as a picture to %1: the cell in row %2, column %3 "
+                 "holds %4, and a picture holds only the digits 0 to 3.\n\nNo file was changed.")
+                  .arg(QDir::toNativeSeparators(path), QString::number(RowOf(error.cell) + 1),
+                       QString::number(ColumnOf(error.cell) + 1), Quoted(cells[error.cell]))};
+    case RenderError::Kind::kScaleOutOfRange:
+    case RenderError::Kind::kEncoderFailed:
+      break;
+  }
+  const QString reason = error.kind == RenderError::Kind::kScaleOutOfRange
+                             ? QStringLiteral("the scale is not 1 to %1").arg(kLargestScale)
+                             : ToQString(error.reason);
+  return {tr("Cannot save"),
+          tr("The picture could not be made (%1).\n\nNo file was changed.").arg(reason)};
+}
+
+Message Form1Messages::CannotLoad(const QString& path, const CellsFileError& error) {
+  return {tr("Cannot load"),
+          tr("The grid could not be loaded from %1: %2.\n\nThe grid is unchanged.")
+              .arg(QDir::toNativeSeparators(path), Reason(error))};
+}
+
+Message Form1Messages::WillNotLoadBack(const std::vector<int>& indices, const Cells& cells) {
+  constexpr std::size_t kListed = 5;
+  QStringList listed;
+  for (std::size_t i = 0; i < indices.size() && i < kListed; ++i) {
+    const int index = indices[i];
+    const QString where = tr("row %1, column %2").arg(RowOf(index) + 1).arg(ColumnOf(index) + 1);
+    listed << (cells[index].empty() ? tr("%1 is empty").arg(where)
+                                    : tr("%1 holds %2").arg(where, Quoted(cells[index])));
+  }
+  if (indices.size() > kListed) {
+    listed << tr("and %n more", nullptr, static_cast<int>(indices.size() - kListed));
+  }
+  return {tr("Save grid"),
+          tr("A grid file gives each cell one character, so after loading, the cells from the "
+             "first of these on will not be as they are now:\n\n%1\n\nSave anyway?")
+              .arg(listed.join(QLatin1Char('\n')))};
+}
+
+QString Form1Messages::UnusualCell(std::optional<double> value) {
+  return value ? tr("A cell holds one digit from 0 to 3; this one reads as %1.").arg(Number(*value))
+               : tr("A cell holds one digit from 0 to 3; this one holds a number "
+                    "too large to encode.");
+}
+
+QString Form1Messages::Reason(const CellsFileError& error) {
+  if (const auto* file = std::get_if<FileError>(&error)) return Reason(*file);
+  if (std::holds_alternative<GridFileError>(error))
+    return tr("the file is empty and holds no grid");
+  return Reason(std::get<ImportError>(error));
+}
+
+QString Form1Messages::Reason(const FileError& error) {
+  QString system_reason = QString::fromLocal8Bit(std::strerror(error.system_error));
+  switch (error.kind) {
+    case FileError::Kind::kCannotRead:
+      return tr("the file cannot be read (%1)").arg(system_reason);
+    case FileError::Kind::kCannotWrite:
+      return tr("the file cannot be written (%1)").arg(system_reason);
+    case FileError::Kind::kIsDirectory:
+      return tr("it is a folder, not a file");
+    case FileError::Kind::kNotRegularFile:
+      return tr("it is not a regular file (a pipe, socket or device)");
+  }
+  return system_reason;
+}
+
+QString Form1Messages::Reason(const ImportError& error) {
+  const auto pixel = [&] { return tr("pixel (%1, %2)").arg(error.x).arg(error.y); };
+  switch (error.kind) {
+    case ImportError::Kind::kFileTooLarge:
+      return tr("the picture is over %1 MiB, too large for a grid picture")
+          .arg(kImageByteLimit >> 20);
+    case ImportError::Kind::kOtherFormat:
+      return tr("it is a %1 picture, and gridcode reads PNG pictures only")
+          .arg(ToQString(std::string(FormatName(error.format))));
+    case ImportError::Kind::kNotAPicture:
+      return tr("it is not a PNG picture");
+    case ImportError::Kind::kUnreadable:
+      return tr("it begins like a PNG picture but cannot be read (%1)")
+          .arg(ToQString(error.reason));
+    case ImportError::Kind::kWrongSize:
+      return tr("the picture is %1 × %2 pixels, but a grid picture is 14N × 10N pixels for a "
+                "whole N (14 × 10, 28 × 20, 42 × 30, …)")
+          .arg(error.width)
+          .arg(error.height);
+    case ImportError::Kind::kTooLarge:
+      return tr("the picture is %1 × %2 pixels, but a grid picture has at most %3 × %3 pixels "
+                "a cell (%4 × %5)")
+          .arg(error.width)
+          .arg(error.height)
+          .arg(kLargestScale)
+          .arg(kColumns * kLargestScale)
+          .arg(kRows * kLargestScale);
+    case ImportError::Kind::kIndexPastPalette:
+      return tr("%1 has palette index %2, but the palette has only %n entries", nullptr,
+                error.palette_size)
+          .arg(pixel())
+          .arg(error.index);
+    case ImportError::Kind::kUnknownIndex:
+      return tr("%1 has palette index %2, but a grid picture uses only the indices 0 to 3")
+          .arg(pixel())
+          .arg(error.index);
+    case ImportError::Kind::kUnknownColour:
+      return tr("%1 has the colour %2, which is none of the four grid colours")
+          .arg(pixel(), ToQString(ColourText(error.colour)));
+    case ImportError::Kind::kMixedBlock:
+      return tr("%1 differs from the rest of its %2 × %2 block, the cell in row %3, column %4; "
+                "each cell of a grid picture is one colour")
+          .arg(pixel())
+          .arg(error.scale)
+          .arg(RowOf(error.cell_index()) + 1)
+          .arg(ColumnOf(error.cell_index()) + 1);
+  }
+  return {};
+}
+
+}  // namespace gridcode

@@ -1,0 +1,64 @@
+// What the window says when something fails or needs asking: the wording of
+// every message box and of the marks on unusual cells. Quoted cell texts are
+// cut short and shown visibly, so that no text can swamp or break a message.
+//
+// The sentences are in Form1's translation context, where their translations
+// stand.
+
+#ifndef GRIDCODE_WINDOW_MESSAGES_H_
+#define GRIDCODE_WINDOW_MESSAGES_H_
+
+#include <QCoreApplication>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "encoder/data_lines.h"
+#include "grid/grid_document.h"
+#include "picture/cells_file.h"
+#include "picture/grid_picture.h"
+#include "storage/file_io.h"
+#include "storage/grid_file.h"
+
+namespace gridcode {
+
+// A message box's title and text.
+struct Message {
+  QString title;
+  QString text;
+};
+
+class Form1Messages {
+  Q_DECLARE_TR_FUNCTIONS(gridcode::Form1)
+
+ public:
+  // Command1 stopped at `overflow` in `cells`.
+  static Message Overflowed(const Overflow& overflow, const Cells& cells);
+
+  // SAVE could not write the file at `path`.
+  static Message CannotSave(const QString& path, const FileError& error);
+
+  // SAVE could not make a picture of `cells` for the file at `path`.
+  static Message CannotSavePicture(const QString& path, const RenderError& error,
+                                   const Cells& cells);
+
+  // LOAD could not read cells from the file at `path`.
+  static Message CannotLoad(const QString& path, const CellsFileError& error);
+
+  // SAVE asks before writing a grid file in which the cells `indices` of
+  // `cells` will not load back as they are.
+  static Message WillNotLoadBack(const std::vector<int>& indices, const Cells& cells);
+
+  // The mark of a cell that does not hold one digit 0 to 3 and reads as
+  // `value` (nullopt: beyond the double range).
+  static QString UnusualCell(std::optional<double> value);
+
+  // Why a file gives no cells, as the end of a sentence.
+  static QString Reason(const CellsFileError& error);
+  static QString Reason(const FileError& error);
+  static QString Reason(const ImportError& error);
+};
+
+}  // namespace gridcode
+
+#endif  // GRIDCODE_WINDOW_MESSAGES_H_
