@@ -132,7 +132,7 @@ int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
           Report(err, InputName(line), DescribeFileError(*error));
           return;
         }
-        const DecodeError& error = std::get<DecodeError>(failure);
+        const auto& error = std::get<DecodeError>(failure);
         std::string place = InputName(line) + ':' + std::to_string(error.position.line);
         if (error.kind != DecodeError::Kind::kLineTooLong) {
           place.append(":").append(std::to_string(error.position.column));

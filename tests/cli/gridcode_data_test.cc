@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "grid/grid_document.h"
+#include "picture/grid_picture.h"
 #include "support/temp_folder.h"
 
 namespace gridcode {
@@ -71,7 +72,7 @@ TEST_F(GridcodeDataTest, Random500GridsEncodeDecodeAndEncodeAgainUnchanged) {
 
 TEST_F(GridcodeDataTest, RenderThenImportOrEncodeGivesBackTheGridAtEveryScale) {
   std::mt19937 random(20261207);
-  for (int scale = 1; scale <= 64; ++scale) {
+  for (int scale = 1; scale <= kLargestScale; ++scale) {
     const std::string file = RandomGridFile(random);
     SCOPED_TRACE("scale " + std::to_string(scale) + ", grid " + file);
     const Outcome rendered =
