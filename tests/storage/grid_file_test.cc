@@ -5,8 +5,8 @@
 #include <sstream>
 #include <streambuf>
 
-#include "support/repeating_buffer.h"
 #include "storage/file_io.h"
+#include "support/repeating_buffer.h"
 
 namespace gridcode {
 namespace {
