@@ -1,4 +1,4 @@
-// Files on Windows: the reading and saving of file_io.cc with the system's own
+// Files on Windows: the reading and saving of file_io_posix.cc with the system's own
 // calls. Its errors are given as the errno numbers of the same reasons, so
 // that every message reads as it does on Linux.
 
@@ -12,49 +12,13 @@
 #include <utility>
 
 #include "storage/file_io.h"
+#include "storage/temporary_name.h"
+#include "storage/windows_errno.h"
 
 namespace gridcode {
 namespace {
 
 using Kind = FileError::Kind;
-
-// Returns the errno number of the reason the Windows error `error` gives.
-int ErrnoOf(DWORD error) {
-  switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME:
-      return ENOENT;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-    case ERROR_PRIVILEGE_NOT_HELD:
-      return EACCES;
-    case ERROR_WRITE_PROTECT:
-      return EROFS;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-      return ENOSPC;
-    case ERROR_FILE_TOO_LARGE:
-      return EFBIG;
-    case ERROR_FILENAME_EXCED_RANGE:
-      return ENAMETOOLONG;
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME:
-    case ERROR_DIRECTORY:
-      return EINVAL;
-    case ERROR_NOT_ENOUGH_MEMORY:
-    case ERROR_OUTOFMEMORY:
-      return ENOMEM;
-    case ERROR_BROKEN_PIPE:
-    case ERROR_NO_DATA:
-      return EPIPE;
-    default:
-      return EIO;
-  }
-}
 
 // Returns a failure of `kind` with the reason of the calling thread's last error.
 FileError SystemError(Kind kind, bool file_changed = false) {
@@ -107,19 +71,13 @@ bool WriteAll(HANDLE file, std::string_view contents, std::size_t& written) {
 }
 
 // Creates a new, empty file beside `target` and returns its handle, or an
-// invalid one with the last error set. Its name is short and of one length,
-// as on Linux.
+// invalid one with the last error set.
 HANDLE CreateTemporaryBeside(const std::filesystem::path& target,
                              std::filesystem::path& temporary) {
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = ".gridcode-";
-    const std::uint32_t bits = random();
-    for (int shift = 28; shift >= 0; shift -= 4) {
-      name.push_back("0123456789abcdef"[(bits >> shift) & 0xF]);
-    }
     temporary = target;
-    temporary.replace_filename(name);
+    temporary.replace_filename(TemporaryName(random()));
     const HANDLE file = OpenPath(temporary, GENERIC_WRITE, CREATE_NEW);
     if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) return file;
   }
