@@ -9,6 +9,7 @@
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
 #include "picture/cells_file.h"
+#include "storage/file_io.h"
 #include "storage/grid_file.h"
 #include "text/message_text.h"
 
@@ -64,8 +65,9 @@ std::string InputName(const CommandLine& line) {
 template <typename Read, typename Describe>
 auto ReadInput(const CommandLine& line, std::istream& in, Read read, Describe describe)
     -> std::optional<typename decltype(read(in))::value_type> {
-  auto result = line.input == kStandardStream ? ReadStream(in, read)
-                                              : ReadFile(line.input, Readable::kAnything, read);
+  auto result = line.input == kStandardStream
+                    ? ReadStream(in, read)
+                    : ReadFile(PathFromUtf8(line.input), Readable::kAnything, read);
   if (!result) {
     describe(result.error());
     return std::nullopt;
@@ -94,7 +96,7 @@ int WriteOutput(const CommandLine& line, std::string_view contents, std::ostream
     return kExitSuccess;
   }
   if (const std::optional<FileError> error =
-          SaveFile(*line.output, contents, Writable::kAnything)) {
+          SaveFile(PathFromUtf8(*line.output), contents, Writable::kAnything)) {
     Report(err, *line.output, DescribeFileError(*error));
     return kExitBadInput;
   }

@@ -11,6 +11,9 @@
 
 #include "cli/gridcode_data.h"
 #include "storage/file_io.h"
+#ifdef _WIN32
+#include "cli/windows_console.h"
+#endif
 
 namespace {
 
@@ -50,14 +53,12 @@ class StandardOutput : public std::streambuf {
   int error_ = 0;
 };
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
+// Runs the converter on `arguments` with the process's standard streams.
+int Run(const std::vector<std::string>& arguments) {
   gridcode::InputFile standard_input;
   standard_input.OpenStandardInput();
   StandardOutput standard_output;
   std::ostream out(&standard_output);
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
   const int status = gridcode::RunGridcodeData(arguments, standard_input.stream(), out, std::cerr);
   out.flush();
   if (standard_output.error() != 0) {
@@ -67,3 +68,16 @@ int main(int argc, char* argv[]) {
   }
   return status;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The wide entry point: the arguments come as the user typed them, not in
+// the console's code page.
+int wmain(int argc, wchar_t* argv[]) {
+  gridcode::UseBinaryStandardStreams();
+  return Run(gridcode::Utf8Arguments(argc, argv));
+}
+#else
+int main(int argc, char* argv[]) { return Run({argv + 1, argv + argc}); }
+#endif

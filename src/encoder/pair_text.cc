@@ -17,7 +17,10 @@ char HexDigit(unsigned value) { return "0123456789ABCDEF"[value & 0xF]; }
 double RoundHalfEven(double value) {
   double whole = 0;
   const double fraction = std::modf(value, &whole);  // exact, unlike value - floor(value)
-  if (std::fabs(fraction) != 0.5) return std::round(value);
+  // To the nearest whole number from the exact fraction, not by std::round:
+  // MinGW-w64's adds 0.5 first and so rounds 0.49999999999999994 up to 1.
+  if (std::fabs(fraction) < 0.5) return whole;
+  if (std::fabs(fraction) > 0.5) return whole + std::copysign(1.0, value);
   return std::fmod(whole, 2.0) == 0 ? whole : whole + std::copysign(1.0, value);
 }
 

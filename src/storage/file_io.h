@@ -7,6 +7,13 @@
 // same owner, group and mode, and no extended attributes or access lists.
 // Otherwise, or where the folder may not be written, the file is rewritten in
 // place and synced.
+//
+// On Windows (file_io_windows.cc) the new file replaces the old one by
+// ReplaceFileW, which gives it the old file's attributes and security, unless
+// the old file has another hard link or is a hidden or system file;
+// otherwise, or where that fails, the file is rewritten in place. A read-only
+// file is refused. System errors are given as the errno numbers of the same
+// reasons, so that messages read the same.
 
 #ifndef GRIDCODE_STORAGE_FILE_IO_H_
 #define GRIDCODE_STORAGE_FILE_IO_H_
@@ -15,6 +22,7 @@
 #include <istream>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <type_traits>
 #include <utility>
@@ -98,6 +106,12 @@ std::invoke_result_t<Read, std::istream&> ReadFile(const std::filesystem::path& 
   InputFile file;
   if (std::optional<FileError> error = file.Open(path, readable)) return Unexpected(*error);
   return ReadStream(file.stream(), std::forward<Read>(read));
+}
+
+// Returns the path named by the UTF-8 text `name`, on every system (a plain
+// std::string is read in the Windows code page instead).
+inline std::filesystem::path PathFromUtf8(std::string_view name) {
+  return {std::u8string(name.begin(), name.end())};
 }
 
 // Makes `contents` the contents of the file at `path`, creating it if need

@@ -1,9 +1,6 @@
 #include "storage/grid_file.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-
+#include "storage/cp932.h"
 #include "text/utf8.h"
 
 namespace gridcode {
@@ -23,27 +20,35 @@ bool CellsAreValidUtf8(std::string_view field) {
   return true;
 }
 
+// CP932 as the grid file reads it: one byte 0x00-0x7F or 0xA1-0xDF, or a lead
+// byte 0x81-0x9F or 0xE0-0xFC and the byte after it; the system's converter
+// says which of those pairs are characters. Checked here, so that both
+// converters see only bytes they read alike.
+bool IsCp932LeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+bool IsCp932SingleByte(unsigned char c) { return c < 0x80 || (c >= 0xA1 && c <= 0xDF); }
+
 // Returns `field` decoded from CP932 into UTF-8, or nullopt if it does not
 // decode cleanly. A character cut off at the end of a field that was read up
 // to `kFieldByteLimit` is dropped, since it lies past the 140th character.
 std::optional<std::string> DecodeCp932(std::string_view field) {
-  const iconv_t converter = ::iconv_open("UTF-8", "CP932");
-  // iconv_open reports a failure as (iconv_t)-1.
-  // NOLINTNEXTLINE(performance-no-int-to-ptr)
-  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  // Every CP932 character of one or two bytes becomes at most three bytes.
-  std::string decoded(field.size() * 3, '\0');
-  char* in = const_cast<char*>(field.data());
-  std::size_t in_left = field.size();
-  char* out = decoded.data();
-  std::size_t out_left = decoded.size();
-  const std::size_t result = ::iconv(converter, &in, &in_left, &out, &out_left);
-  const bool clean = result != static_cast<std::size_t>(-1) ||
-                     (errno == EINVAL && field.size() == kFieldByteLimit);
-  ::iconv_close(converter);
-  if (!clean) return std::nullopt;
-  decoded.resize(decoded.size() - out_left);
-  return decoded;
+  std::size_t end = 0;
+  while (end < field.size()) {
+    const auto c = static_cast<unsigned char>(field[end]);
+    if (IsCp932LeadByte(c)) {
+      end += 2;
+    } else if (IsCp932SingleByte(c)) {
+      end += 1;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (end > field.size()) {  // the field ends with a lead byte
+    if (field.size() != kFieldByteLimit) return std::nullopt;
+    field.remove_suffix(1);
+  }
+  return Cp932ToUtf8(field);
 }
 
 // Gives each cell one UTF-8 character of `text`; an invalid byte is one

@@ -1,8 +1,13 @@
 #include "cli/gridcode_data.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -164,6 +169,94 @@ TEST_F(GridcodeDataTest, DecodeWritesOutputFilesOnlyOnSuccess) {
   EXPECT_EQ(Contents(output), "01233210000000" + std::string(126, '0') + "\r\n");
 }
 
+#ifdef _WIN32
+// Runs the real program in `folder` with `arguments` (UTF-8), standard input
+// from the file `input` there, and standard output and error into the files
+// "stdout" and "stderr" beside it; returns its exit status.
+DWORD RunProgram(const fs::path& folder, const std::vector<std::string>& arguments,
+                 const std::string& input) {
+  const fs::path program = fs::absolute(GRIDCODE_DATA_PROGRAM);
+  std::wstring command_line = L"\"" + program.wstring() + L"\"";
+  for (const std::string& argument : arguments) {
+    command_line +=
+        L" \"" + fs::path(std::u8string(argument.begin(), argument.end())).wstring() + L"\"";
+  }
+  SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  const auto open = [&](const fs::path& path, DWORD access, DWORD disposition) {
+    return ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                         disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  };
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = open(folder / input, GENERIC_READ, OPEN_EXISTING);
+  startup.hStdOutput = open(folder.parent_path() / "stdout", GENERIC_WRITE, CREATE_ALWAYS);
+  startup.hStdError = open(folder.parent_path() / "stderr", GENERIC_WRITE, CREATE_ALWAYS);
+  PROCESS_INFORMATION process{};
+  DWORD status = 255;
+  if (::CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                       folder.c_str(), &startup, &process)) {
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    ::GetExitCodeProcess(process.hProcess, &status);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+  }
+  for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
+    ::CloseHandle(handle);
+  }
+  return status;
+}
+
+// The installed kind of run on Windows: the real program, with names in
+// Japanese on its command line, whatever the console's code page, and bytes
+// through its standard streams unchanged. Runs one after another in one folder.
+TEST_F(GridcodeDataTest, TheProgramTakesAnyNameAndPassesBytesUnchangedOnWindows) {
+  const fs::path work = folder_ / "work";
+  fs::create_directory(work);
+  const std::string grid = "0123" + std::string(136, '0') + "\r\n";
+  std::ofstream(work / "g.dat", std::ios::binary) << grid;
+  std::ofstream(work / fs::path(u8"グリッド.dat"), std::ios::binary) << grid;
+  std::ofstream(work / "empty", std::ios::binary) << "";
+  const std::string picture = RunWith({"render", "--scale", "3", "-", "-o", "-"}, grid).out;
+  const std::string lines = RunWith({"encode"}, grid).out;
+  std::ofstream(work / "picture", std::ios::binary) << picture;
+  std::string listing;  // the DATA lines with CR LF line ends
+  for (const char c : lines) listing += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  std::ofstream(work / "listing", std::ios::binary) << listing;
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string input;  // the file standard input reads
+    DWORD status;
+    std::string out, err;  // what standard output is, what standard error holds
+  };
+  const std::vector<Case> cases = {
+      {{"render", "--scale", "3", "g.dat", "-o", "-"}, "empty", 0, picture, ""},
+      {{"import"}, "picture", 0, grid, ""},
+      {{"decode", "-"}, "listing", 0, grid, ""},
+      {{"encode", "グリッド.dat"}, "empty", 0, lines, ""},
+      {{"render", "--scale", "3", "グリッド.dat", "-o", "絵.png"}, "empty", 0, "", ""},
+      {{"import", "絵.png", "-o", "グリッド2.dat"}, "empty", 0, "", ""},
+      {{"encode", "グリッド2.dat"}, "empty", 0, lines, ""},
+      {{"encode", "無い.dat"},
+       "empty",
+       1,
+       "",
+       "gridcode-data: 無い.dat: cannot be read: No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments.front() + " " + c.arguments.back());
+    EXPECT_EQ(RunProgram(work, c.arguments, c.input), c.status);
+    EXPECT_EQ(Contents(folder_ / "stdout"), c.out);
+    const std::string err = Contents(folder_ / "stderr");
+    if (c.err.empty()) {
+      EXPECT_EQ(err, "");
+    } else {
+      EXPECT_NE(err.find(c.err), std::string::npos) << err;
+    }
+  }
+  EXPECT_EQ(Contents(work / fs::path(u8"絵.png")), picture);
+}
+#else
 // The installed kind of run: the real program in a shell, with real standard
 // streams, devices and pipes. `P` names the program, `G` a grid file of
 // digits; the shell runs in a folder of its own.
@@ -228,6 +321,7 @@ TEST_F(GridcodeDataTest, TheProgramWritesWhereUnixToolsWriteAndReadsInBoundedMem
     }
   }
 }
+#endif
 
 }  // namespace
 }  // namespace gridcode

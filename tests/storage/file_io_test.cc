@@ -1,15 +1,21 @@
 #include "storage/file_io.h"
 
-#include <grp.h>
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <grp.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+#endif
 
 #include <csignal>
+#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -22,18 +28,44 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr uid_t kNobody = 65534;
 constexpr std::string_view kOld = "old grid\r\n";
 constexpr std::string_view kNew = "new grid, longer than the old\r\n";
+
+// The names in `folder`, to see that no temporary file is left behind.
+std::size_t Entries(const fs::path& folder) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
+
+#ifdef _WIN32
+// The number that tells files on one volume apart, which a new file put in
+// an old one's place does not share.
+std::uint64_t FileIndex(const fs::path& path) {
+  const HANDLE file =
+      ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+  BY_HANDLE_FILE_INFORMATION information{};
+  EXPECT_TRUE(::GetFileInformationByHandle(file, &information)) << path;
+  ::CloseHandle(file);
+  return (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
+}
+
+// How a save is run. Windows has no fork: it runs in the test itself, and a
+// read-only file is read-only for every user, so running unprivileged
+// changes nothing.
+struct Saver {
+  bool unprivileged = false;
+};
+
+std::optional<FileError> SaveInChild(const fs::path& path, std::string_view contents, Saver) {
+  return SaveFile(path, contents);
+}
+#else
+constexpr uid_t kNobody = 65534;
 
 struct stat Status(const fs::path& path) {
   struct stat status {};
   EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
   return status;
-}
-// The names in `folder`, to see that no temporary file is left behind.
-std::size_t Entries(const fs::path& folder) {
-  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 bool IsRoot() { return ::geteuid() == 0; }
 
@@ -76,6 +108,7 @@ std::optional<FileError> SaveInChild(const fs::path& path, std::string_view cont
   ::munmap(shared, sizeof(Result));
   return error;
 }
+#endif
 
 class FileIoTest : public TempFolderTest {
  protected:
@@ -111,18 +144,29 @@ TEST_F(FileIoTest, SavesKeepTheFileTheUserChose) {
     Saver saver;
     std::function<void(const fs::path& file)> arrange;
     bool in_place;  // rewritten in place rather than replaced by a new file
+    fs::path file_name = "grid.dat";
   };
   const std::vector<Case> cases = {
-      {"plain file, replaced by a new one with its mode",
-       false,
-       {},
-       [](const fs::path& file) { ::chmod(file.c_str(), 0640); },
-       false},
+      {"name in Japanese", false, {}, [](const fs::path&) {}, false, fs::path(u8"グリッド.dat")},
       {"second hard link still shares the file",
        false,
        {},
        [](const fs::path& file) { fs::create_hard_link(file, file.parent_path() / "other"); },
        true},
+#ifdef _WIN32
+      {"hidden file stays hidden",
+       false,
+       {},
+       [](const fs::path& file) {
+         ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+       },
+       true},
+#else
+      {"plain file, replaced by a new one with its mode",
+       false,
+       {},
+       [](const fs::path& file) { ::chmod(file.c_str(), 0640); },
+       false},
       {"extended attributes kept",
        false,
        {},
@@ -149,14 +193,35 @@ TEST_F(FileIoTest, SavesKeepTheFileTheUserChose) {
          ::chmod(file.parent_path().c_str(), 0777);
        },
        true},
+#endif
   };
   int case_number = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+#ifndef _WIN32
     if (c.needs_root && !IsRoot()) continue;  // only root can give a file to another user
-    const fs::path file = CaseFolder("case" + std::to_string(case_number++)) / "grid.dat";
+#endif
+    const fs::path file = CaseFolder("case" + std::to_string(case_number++)) / c.file_name;
     Write(file, kOld);
     c.arrange(file);
+#ifdef _WIN32
+    if (c.name == "hidden file stays hidden" &&
+        (::GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_HIDDEN) == 0) {
+      continue;  // this file system keeps no attributes
+    }
+    const std::uint64_t index = FileIndex(file);
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    const std::uintmax_t links = fs::hard_link_count(file);
+    const std::size_t entries = Entries(file.parent_path());
+
+    ASSERT_EQ(SaveInChild(file, kNew, c.saver), std::nullopt);
+
+    EXPECT_EQ(Contents(file), kNew);
+    EXPECT_EQ(FileIndex(file) == index, c.in_place);
+    EXPECT_EQ(::GetFileAttributesW(file.c_str()), attributes);
+    EXPECT_EQ(fs::hard_link_count(file), links);
+    EXPECT_EQ(Entries(file.parent_path()), entries);
+#else
     if (c.name == "extended attributes kept" && ::listxattr(file.c_str(), nullptr, 0) <= 0) {
       continue;  // this file system keeps no user attributes
     }
@@ -175,6 +240,7 @@ TEST_F(FileIoTest, SavesKeepTheFileTheUserChose) {
     EXPECT_EQ(after.st_nlink, before.st_nlink);
     EXPECT_EQ(::listxattr(file.c_str(), nullptr, 0), attributes);
     EXPECT_EQ(Entries(file.parent_path()), entries);
+#endif
   }
 }
 
@@ -190,6 +256,16 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
     return folder / "grid.dat";
   };
   const std::vector<Case> cases = {
+#ifdef _WIN32
+      {"read-only file",
+       {},
+       [&](const fs::path& folder) {
+         const fs::path file = old_file(folder);
+         ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
+         return file;
+       },
+       {FileError::Kind::kCannotWrite, EACCES}},
+#else
       {"read-only file",
        {.unprivileged = true},
        [&](const fs::path& folder) {
@@ -217,6 +293,7 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
          return file;
        },
        {FileError::Kind::kCannotWrite, EFBIG, true}},
+#endif
       {"folder",
        {},
        [](const fs::path& folder) {
@@ -224,6 +301,7 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
          return folder / "grid.dat";
        },
        {FileError::Kind::kIsDirectory, EISDIR}},
+#ifndef _WIN32
       {"named pipe",
        {},
        [](const fs::path& folder) {
@@ -231,6 +309,7 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
          return folder / "pipe";
        },
        {FileError::Kind::kNotRegularFile}},
+#endif
       {"missing folder",
        {},
        [](const fs::path& folder) { return folder / "no" / "grid.dat"; },
@@ -258,6 +337,9 @@ TEST_F(FileIoTest, FailedSavesSayWhatHappened) {
 }
 
 TEST_F(FileIoTest, WritesThroughASymbolicLink) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links need a privilege on Windows";
+#endif
   const fs::path folder = CaseFolder("link");
   Write(folder / "target.dat", kOld);
   fs::create_symlink(folder / "target.dat", folder / "link.dat");
@@ -270,7 +352,9 @@ TEST_F(FileIoTest, LoadFailuresSayWhy) {
   const fs::path folder = CaseFolder("load");
   Write(folder / "empty.dat", "");
   fs::create_directory(folder / "folder.dat");
+#ifndef _WIN32
   ::mkfifo((folder / "pipe").c_str(), 0666);
+#endif
   struct Case {
     fs::path path;
     GridFileLoadError expected;
@@ -280,8 +364,12 @@ TEST_F(FileIoTest, LoadFailuresSayWhy) {
        {Case{folder / "missing.dat", FileError{FileError::Kind::kCannotRead, ENOENT}},
         Case{folder / "folder.dat", FileError{FileError::Kind::kIsDirectory, EISDIR}},
         Case{folder / "empty.dat", GridFileError::kNothingToRead},
+#ifdef _WIN32
+        Case{"NUL", FileError{FileError::Kind::kNotRegularFile}},
+#else
         Case{folder / "pipe", FileError{FileError::Kind::kNotRegularFile}},
         Case{"/dev/null", FileError{FileError::Kind::kNotRegularFile}},
+#endif
         Case{"", FileError{FileError::Kind::kCannotRead, ENOENT}}}) {
     SCOPED_TRACE(c.path);
     const Expected<Cells, GridFileLoadError> loaded =

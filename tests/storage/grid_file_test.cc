@@ -75,8 +75,18 @@ TEST(GridFileTest, ReadsTheFirstField) {
       {"\x82\xA0\x82\xA2", "\xE3\x81\x82\xE3\x81\x84"},
       {"1\xB1\x95\x5C", "1\xEF\xBD\xB1\xE8\xA1\xA8"},
       {std::string(559, '0') + "\x82\xA0", std::string(140, '0')},
+      // Where CP932 is not Shift-JIS, read alike by iconv and by Windows: ①, ⅰ,
+      // ＼, ～, －, the first and last user-defined characters, and 黑.
+      {"\x87\x40\xFA\x40\x81\x5F\x81\x60\x81\x7C\xF0\x40\xF9\xFC\xFC\x4B",
+       "\xE2\x91\xA0\xE2\x85\xB0\xEF\xBC\xBC\xEF\xBD\x9E\xEF\xBC\x8D\xEE\x80\x80\xEE\x9D\x97"
+       "\xE9\xBB\x91"},
       // Neither UTF-8 nor clean CP932: each bad byte is U+FFFD.
       {"\x82\xA0\xFF", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"\x82\xA0\x82", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // a character cut short
+      {"\xA0", "\xEF\xBF\xBD"},                                  // a byte CP932 leaves unused
+      {"\x82\x20", "\xEF\xBF\xBD "},                             // a lead byte, then no second byte
+      {"\x85\x40", "\xEF\xBF\xBD@"},                             // pairs no character has
+      {"\xFC\x4C", "\xEF\xBF\xBDL"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.bytes));

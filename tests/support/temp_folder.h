@@ -43,6 +43,10 @@ class TempFolderTest : public ::testing::Test {
     std::error_code ignored;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder_, ignored)) {
       if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, ignored);
+      // Nor can a read-only file be removed on Windows.
+      if (entry.is_regular_file()) {
+        fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+      }
     }
     fs::remove_all(folder_, ignored);
   }

@@ -1,4 +1,5 @@
-#include "storage/file_io.h"
+// Files on Linux and other POSIX systems; file_io_windows.cc is the same for
+// Windows.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,6 +10,9 @@
 #include <cstdint>
 #include <random>
 #include <string>
+
+#include "storage/file_io.h"
+#include "storage/temporary_name.h"
 
 namespace gridcode {
 namespace {
@@ -43,19 +47,13 @@ bool WriteAll(int fd, std::string_view contents, std::size_t& written) {
   return true;
 }
 
-// Creates a new, empty, hidden file beside `target`, readable and writable as the
-// umask allows, and returns its descriptor, or -1 with errno set. Its name is
-// short and of one length, so that it fits wherever the target's name fits.
+// Creates a new, empty file beside `target`, readable and writable as the
+// umask allows, and returns its descriptor, or -1 with errno set.
 int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temporary) {
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = ".gridcode-";
-    const std::uint32_t bits = random();
-    for (int shift = 28; shift >= 0; shift -= 4) {
-      name.push_back("0123456789abcdef"[(bits >> shift) & 0xF]);
-    }
     temporary = target;
-    temporary.replace_filename(name);
+    temporary.replace_filename(TemporaryName(random()));
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
