@@ -45,37 +45,42 @@ void ReadWithin(std::istream& input, std::size_t limit, std::string& bytes) {
   }
 }
 
+// Reads the cells of the file that `input` holds, as the header describes;
+// whether reading the stream failed is for the caller to ask.
+Expected<CellsFile, CellsFileError> ReadContents(std::istream& input, Accepted accepted) {
+  std::string head(kHeadBytes, '\0');
+  head.resize(static_cast<std::size_t>(
+      std::max<std::streamsize>(0, input.rdbuf()->sgetn(head.data(), kHeadBytes))));
+  CellsFile file;
+  file.format = PictureFormatOf(head);
+  if (file.format != PictureFormat::kNone || accepted == Accepted::kPicturesOnly) {
+    std::string bytes = std::move(head);
+    if (file.format == PictureFormat::kPng) ReadWithin(input, kImageByteLimit, bytes);
+    Expected<GridPicture, ImportError> picture = ImportPng(bytes);
+    if (!picture) return Unexpected(std::move(picture).error());
+    file.cells = std::move(picture->cells);
+    file.style = picture->style;
+  } else {
+    PrefixedBuffer buffer(std::move(head), *input.rdbuf());
+    std::istream grid_file(&buffer);
+    Expected<Cells, GridFileError> cells = ReadGridFile(grid_file);
+    if (!cells) return Unexpected(cells.error());
+    file.cells = std::move(*cells);
+  }
+  return file;
+}
+
 }  // namespace
 
 Expected<CellsFile, CellsFileError> ReadCells(std::istream& input, Accepted accepted) {
-  return ReadStream(input, [accepted](std::istream& rest) -> Expected<CellsFile, CellsFileError> {
-    std::string head(kHeadBytes, '\0');
-    head.resize(static_cast<std::size_t>(
-        std::max<std::streamsize>(0, rest.rdbuf()->sgetn(head.data(), kHeadBytes))));
-    CellsFile file;
-    file.format = PictureFormatOf(head);
-    if (file.format != PictureFormat::kNone || accepted == Accepted::kPicturesOnly) {
-      std::string bytes = std::move(head);
-      if (file.format == PictureFormat::kPng) ReadWithin(rest, kImageByteLimit, bytes);
-      Expected<GridPicture, ImportError> picture = ImportPng(bytes);
-      if (!picture) return Unexpected(std::move(picture).error());
-      file.cells = std::move(picture->cells);
-      file.style = picture->style;
-    } else {
-      PrefixedBuffer buffer(std::move(head), *rest.rdbuf());
-      std::istream grid_file(&buffer);
-      Expected<Cells, GridFileError> cells = ReadGridFile(grid_file);
-      if (!cells) return Unexpected(cells.error());
-      file.cells = std::move(*cells);
-    }
-    return file;
-  });
+  return ReadStream(input,
+                    [accepted](std::istream& stream) { return ReadContents(stream, accepted); });
 }
 
 Expected<CellsFile, CellsFileError> LoadCells(const std::filesystem::path& path, Readable readable,
                                               Accepted accepted) {
   return ReadFile(path, readable,
-                  [accepted](std::istream& input) { return ReadCells(input, accepted); });
+                  [accepted](std::istream& stream) { return ReadContents(stream, accepted); });
 }
 
 PictureFormat FormatRead(const Expected<CellsFile, CellsFileError>& read) {

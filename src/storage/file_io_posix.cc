@@ -1,5 +1,5 @@
-// Files on Linux and other POSIX systems; file_io_windows.cc is the same for
-// Windows.
+// Files on Linux and other POSIX systems: opening and reading them with the
+// system's calls, and saving. file_io_windows.cc is the same for Windows.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,6 +12,7 @@
 #include <string>
 
 #include "storage/file_io.h"
+#include "storage/native_file.h"
 #include "storage/temporary_name.h"
 
 namespace gridcode {
@@ -134,56 +135,8 @@ std::optional<FileError> WriteInPlace(const std::filesystem::path& target,
 
 }  // namespace
 
-// Reads a file descriptor through a buffer of its own, keeping the system's
-// reason when a read fails.
-class InputFile::Buffer : public std::streambuf {
- public:
-  ~Buffer() override { Close(); }
-
-  void Attach(int fd, bool owned) {
-    Close();
-    fd_ = fd;
-    owned_ = owned;
-    error_ = 0;
-    setg(data_, data_, data_);
-  }
-  void Close() {
-    if (fd_ >= 0 && owned_) ::close(fd_);
-    fd_ = -1;
-    setg(data_, data_, data_);
-  }
-  int error() const { return error_; }
-
- protected:
-  int_type underflow() override {
-    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-    if (fd_ < 0) return traits_type::eof();
-    ssize_t n = 0;
-    do {
-      n = ::read(fd_, data_, sizeof data_);
-    } while (n < 0 && errno == EINTR);
-    if (n < 0) {
-      error_ = errno;
-      n = 0;
-    }
-    setg(data_, data_, data_ + n);
-    return n == 0 ? traits_type::eof() : traits_type::to_int_type(*gptr());
-  }
-
- private:
-  int fd_ = -1;
-  bool owned_ = false;
-  int error_ = 0;
-  char data_[4096];
-};
-
-InputFile::InputFile() : buffer_(std::make_unique<Buffer>()), stream_(buffer_.get()) {}
-
-InputFile::~InputFile() = default;
-
-std::optional<FileError> InputFile::Open(const std::filesystem::path& path, Readable readable) {
-  buffer_->Close();
-  stream_.clear();
+Expected<NativeFile, FileError> OpenForReading(const std::filesystem::path& path,
+                                               Readable readable) {
   const bool regular_only = readable == Readable::kRegularFilesOnly;
   int flags = O_RDONLY | O_CLOEXEC;
   if (regular_only) {
@@ -191,13 +144,13 @@ std::optional<FileError> InputFile::Open(const std::filesystem::path& path, Read
     // opened without waiting, in case the path has become one since.
     struct stat status {};
     errno = 0;
-    if (::stat(path.c_str(), &status) != 0) return SystemError(Kind::kCannotRead);
-    if (std::optional<FileError> refusal = Refusal(status, true)) return refusal;
+    if (::stat(path.c_str(), &status) != 0) return Unexpected(SystemError(Kind::kCannotRead));
+    if (std::optional<FileError> refusal = Refusal(status, true)) return Unexpected(*refusal);
     flags |= O_NONBLOCK;
   }
   errno = 0;
   const int fd = ::open(path.c_str(), flags);
-  if (fd < 0) return SystemError(Kind::kCannotRead);
+  if (fd < 0) return Unexpected(SystemError(Kind::kCannotRead));
   struct stat status {};
   std::optional<FileError> refusal;
   if (::fstat(fd, &status) != 0) {
@@ -207,25 +160,24 @@ std::optional<FileError> InputFile::Open(const std::filesystem::path& path, Read
   }
   if (refusal) {
     ::close(fd);
-    return refusal;
+    return Unexpected(*refusal);
   }
   if (regular_only) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  buffer_->Attach(fd, true);
-  return std::nullopt;
+  return fd;
 }
 
-void InputFile::OpenStandardInput() {
-  stream_.clear();
-  buffer_->Attach(STDIN_FILENO, false);
+NativeFile StandardInput() { return STDIN_FILENO; }
+
+Expected<std::size_t, int> ReadSome(NativeFile file, char* data, std::size_t size) {
+  ssize_t n = 0;
+  do {
+    n = ::read(file, data, size);
+  } while (n < 0 && errno == EINTR);
+  if (n < 0) return Unexpected(errno);
+  return static_cast<std::size_t>(n);
 }
 
-std::istream& InputFile::stream() { return stream_; }
-
-std::optional<FileError> InputFile::ReadErrorOf(const std::istream& stream) {
-  const auto* buffer = dynamic_cast<const Buffer*>(stream.rdbuf());
-  if (buffer == nullptr || buffer->error() == 0) return std::nullopt;
-  return FileError{Kind::kCannotRead, buffer->error()};
-}
+void CloseFile(NativeFile file) { ::close(file); }
 
 std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string_view contents,
                                   Writable writable) {

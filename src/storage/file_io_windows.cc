@@ -1,5 +1,5 @@
-// Files on Windows: the reading and saving of file_io_posix.cc with the system's own
-// calls. Its errors are given as the errno numbers of the same reasons, so
+// Files on Windows: the opening, reading and saving of file_io_posix.cc with
+// the system's own calls. Its errors are given as the errno numbers of the same reasons, so
 // that every message reads as it does on Linux.
 
 #include <windows.h>
@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "storage/file_io.h"
+#include "storage/native_file.h"
 #include "storage/temporary_name.h"
 #include "storage/windows_errno.h"
 
@@ -145,81 +146,40 @@ std::optional<FileError> WriteInPlace(const std::filesystem::path& target,
 
 }  // namespace
 
-// Reads a handle through a buffer of its own, keeping the reason when a read
-// fails. The end of a pipe is the end of the input.
-class InputFile::Buffer : public std::streambuf {
- public:
-  ~Buffer() override { Close(); }
-
-  void Attach(HANDLE file, bool owned) {
-    Close();
-    file_ = file;
-    owned_ = owned;
-    error_ = 0;
-    setg(data_, data_, data_);
-  }
-  void Close() {
-    if (file_ != INVALID_HANDLE_VALUE && owned_) ::CloseHandle(file_);
-    file_ = INVALID_HANDLE_VALUE;
-    setg(data_, data_, data_);
-  }
-  int error() const { return error_; }
-
- protected:
-  int_type underflow() override {
-    if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-    if (file_ == INVALID_HANDLE_VALUE || file_ == nullptr) return traits_type::eof();
-    DWORD n = 0;
-    if (!::ReadFile(file_, data_, sizeof data_, &n, nullptr)) {
-      const DWORD reason = ::GetLastError();
-      if (reason != ERROR_BROKEN_PIPE && reason != ERROR_HANDLE_EOF) error_ = ErrnoOf(reason);
-      n = 0;
-    }
-    setg(data_, data_, data_ + n);
-    return n == 0 ? traits_type::eof() : traits_type::to_int_type(*gptr());
-  }
-
- private:
-  HANDLE file_ = INVALID_HANDLE_VALUE;
-  bool owned_ = false;
-  int error_ = 0;
-  char data_[4096];
-};
-
-InputFile::InputFile() : buffer_(std::make_unique<Buffer>()), stream_(buffer_.get()) {}
-
-InputFile::~InputFile() = default;
-
-std::optional<FileError> InputFile::Open(const std::filesystem::path& path, Readable readable) {
-  buffer_->Close();
-  stream_.clear();
-  if (path.empty()) return FileError{Kind::kCannotRead, ENOENT};
+Expected<NativeFile, FileError> OpenForReading(const std::filesystem::path& path,
+                                               Readable readable) {
+  if (path.empty()) return Unexpected(FileError{Kind::kCannotRead, ENOENT});
   const DWORD attributes = ::GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-    return FileError{Kind::kIsDirectory, EISDIR};
+    return Unexpected(FileError{Kind::kIsDirectory, EISDIR});
   }
   // Opening a pipe or device does not wait on Windows: each is looked at once open.
   Handle file(OpenPath(path, GENERIC_READ, OPEN_EXISTING));
-  if (!file.valid()) return SystemError(Kind::kCannotRead);
+  if (!file.valid()) return Unexpected(SystemError(Kind::kCannotRead));
   if (readable == Readable::kRegularFilesOnly && ::GetFileType(file.get()) != FILE_TYPE_DISK) {
-    return FileError{Kind::kNotRegularFile};
+    return Unexpected(FileError{Kind::kNotRegularFile});
   }
-  buffer_->Attach(file.Release(), true);
-  return std::nullopt;
+  return file.Release();
 }
 
-void InputFile::OpenStandardInput() {
-  stream_.clear();
-  buffer_->Attach(::GetStdHandle(STD_INPUT_HANDLE), false);
+NativeFile StandardInput() { return ::GetStdHandle(STD_INPUT_HANDLE); }
+
+// The end of a pipe is the end of the input; a process without standard
+// input reads nothing.
+Expected<std::size_t, int> ReadSome(NativeFile file, char* data, std::size_t size) {
+  if (file == INVALID_HANDLE_VALUE || file == nullptr) return std::size_t{0};
+  DWORD n = 0;
+  if (!::ReadFile(file, data, static_cast<DWORD>(size), &n, nullptr)) {
+    const DWORD reason = ::GetLastError();
+    if (reason != ERROR_BROKEN_PIPE && reason != ERROR_HANDLE_EOF) {
+      return Unexpected(ErrnoOf(reason));
+    }
+    n = 0;
+  }
+  return std::size_t{n};
 }
 
-std::istream& InputFile::stream() { return stream_; }
-
-std::optional<FileError> InputFile::ReadErrorOf(const std::istream& stream) {
-  const auto* buffer = dynamic_cast<const Buffer*>(stream.rdbuf());
-  if (buffer == nullptr || buffer->error() == 0) return std::nullopt;
-  return FileError{Kind::kCannotRead, buffer->error()};
-}
+void CloseFile(NativeFile file) { ::CloseHandle(file); }
 
 std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string_view contents,
                                   Writable writable) {

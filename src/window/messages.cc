@@ -71,16 +71,12 @@ Message Form1Messages::CannotSave(const QString& path, const FileError& error) {
 
 Message Form1Messages::CannotSavePicture(const QString& path, const RenderError& error,
                                          const Cells& cells) {
-  switch (error.kind) {
-    case RenderError::Kind::kUnusualCell:
-      return {tr("Cannot save"),
-              tr("The grid cannot be saved as a picture to %1: the cell in row %2, column %3 "
-                 "holds %4, and a picture holds only the digits 0 to 3.\n\nNo file was changed.")
-                  .arg(QDir::toNativeSeparators(path), QString::number(RowOf(error.cell) + 1),
-                       QString::number(ColumnOf(error.cell) + 1), Quoted(cells[error.cell]))};
-    case RenderError::Kind::kScaleOutOfRange:
-    case RenderError::Kind::kEncoderFailed:
-      break;
+  if (error.kind == RenderError::Kind::kUnusualCell) {
+    return {tr("Cannot save"),
+            tr("The grid cannot be saved as a picture to %1: the cell in row %2, column %3 "
+               "holds %4, and a picture holds only the digits 0 to 3.\n\nNo file was changed.")
+                .arg(QDir::toNativeSeparators(path), QString::number(RowOf(error.cell) + 1),
+                     QString::number(ColumnOf(error.cell) + 1), Quoted(cells[error.cell]))};
   }
   const QString reason = error.kind == RenderError::Kind::kScaleOutOfRange
                              ? QStringLiteral("the scale is not 1 to %1").arg(kLargestScale)

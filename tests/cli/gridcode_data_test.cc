@@ -45,6 +45,19 @@ std::string RandomGridFile(std::mt19937& random) {
 
 using GridcodeDataTest = TempFolderTest;
 
+// Checks what a run of the real program left in the files "stdout" and
+// "stderr" of `folder`: exactly `out`, and `err` among its messages (nothing
+// when `err` is empty).
+void ExpectStreams(const fs::path& folder, const std::string& out, const std::string& err) {
+  EXPECT_EQ(Contents(folder / "stdout"), out);
+  const std::string said = Contents(folder / "stderr");
+  if (err.empty()) {
+    EXPECT_EQ(said, "");
+  } else {
+    EXPECT_NE(said.find(err), std::string::npos) << said;
+  }
+}
+
 TEST_F(GridcodeDataTest, EncodePrintsWhatCommand1Shows) {
   const std::string grid = "33" + std::string(138, '0') + "\r\n";
   const Outcome lines = RunWith({"encode"}, grid);
@@ -246,13 +259,7 @@ TEST_F(GridcodeDataTest, TheProgramTakesAnyNameAndPassesBytesUnchangedOnWindows)
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.front() + " " + c.arguments.back());
     EXPECT_EQ(RunProgram(work, c.arguments, c.input), c.status);
-    EXPECT_EQ(Contents(folder_ / "stdout"), c.out);
-    const std::string err = Contents(folder_ / "stderr");
-    if (c.err.empty()) {
-      EXPECT_EQ(err, "");
-    } else {
-      EXPECT_NE(err.find(c.err), std::string::npos) << err;
-    }
+    ExpectStreams(folder_, c.out, c.err);
   }
   EXPECT_EQ(Contents(work / fs::path(u8"絵.png")), picture);
 }
@@ -312,13 +319,7 @@ TEST_F(GridcodeDataTest, TheProgramWritesWhereUnixToolsWriteAndReadsInBoundedMem
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), c.status);
-    EXPECT_EQ(Contents(folder_ / "stdout"), c.out);
-    const std::string err = Contents(folder_ / "stderr");
-    if (c.err.empty()) {
-      EXPECT_EQ(err, "");
-    } else {
-      EXPECT_NE(err.find(c.err), std::string::npos) << err;
-    }
+    ExpectStreams(folder_, c.out, c.err);
   }
 }
 #endif
