@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <charconv>
+#include <limits>
 #include <ostream>
 #include <variant>
 
@@ -23,18 +24,22 @@ namespace {
 // The usage text; LARGEST stands for the largest scale.
 constexpr std::string_view kUsageTemplate =
     "Usage:\n"
-    "  gridcode-data encode [--rows] [FILE|-]\n"
-    "  gridcode-data decode [-o OUT.dat] [FILE|-]\n"
+    "  gridcode-data encode [--rows] [--number START[,STEP]] [--program] [FILE|-]...\n"
+    "  gridcode-data decode [--sprite K] [-o OUT.dat] [FILE|-]\n"
     "  gridcode-data render [--scale N] [FILE|-] -o OUT.png\n"
     "  gridcode-data import [PICTURE.png|-] [-o OUT.dat]\n"
     "  gridcode-data --help | --version\n"
     "\n"
-    "encode  reads a grid file, or a grid picture, as gridcode's LOAD does and\n"
-    "        prints the two DATA lines that Command1 shows; with --rows, the ten\n"
-    "        row codes instead.\n"
+    "encode  reads grid files, or grid pictures, as gridcode's LOAD does and\n"
+    "        prints the two DATA lines that Command1 shows for each, in order;\n"
+    "        with --rows, the ten row codes instead. --number numbers the lines\n"
+    "        from START on by STEP (default 10). --program prints a whole BASIC\n"
+    "        program, numbered from 10 or START, whose DATA lines hold the\n"
+    "        sprites and whose loader prints each one as ten rows of digits.\n"
     "decode  reads DATA statements (gridcode's two lines, or a BASIC listing),\n"
-    "        takes the first ten row codes and writes the grid file: to standard\n"
-    "        output, or with -o to OUT.dat.\n"
+    "        takes the first ten row codes, or with --sprite K those of the K-th\n"
+    "        sprite, and writes the grid file: to standard output, or with -o to\n"
+    "        OUT.dat.\n"
     "render  reads a grid file (or picture) of the digits 0 to 3 and writes its\n"
     "        picture, an indexed PNG of 14N x 10N pixels (N = --scale, 1 to LARGEST,\n"
     "        default 1) whose palette index is the cell's value.\n"
@@ -43,7 +48,12 @@ constexpr std::string_view kUsageTemplate =
     "        writes the grid file.\n"
     "\n"
     "FILE defaults to standard input, OUT to standard output where it may be\n"
-    "left out. Exit status: 0 success, 1 bad input, 2 bad usage.\n";
+    "left out. Exit status: 0 success, 1 bad input, 2 bad usage.\n"
+    "\n"
+    "Examples:\n"
+    "  gridcode-data encode --number 1000 heart.dat ship.png\n"
+    "  gridcode-data encode --program heart.dat ship.png > sprites.bas\n"
+    "  gridcode-data decode --sprite 2 sprites.bas -o ship.dat\n";
 
 std::string Usage() {
   std::string usage(kUsageTemplate);
@@ -55,10 +65,12 @@ std::string Usage() {
   return usage;
 }
 
-// The name of the input in messages: its path, or "<stdin>".
-std::string InputName(const CommandLine& line) {
-  return line.input == kStandardStream ? "<stdin>" : line.input;
+// The name of an input in messages: its path, or "<stdin>".
+std::string InputName(const std::string& input) {
+  return input == kStandardStream ? "<stdin>" : input;
 }
+
+std::string InputName(const CommandLine& line) { return InputName(line.input); }
 
 // Reads the input that `line` names, or `in` for "-", with `read`; reports a
 // failure on `err`, in words that `describe` gives, and returns nullopt.
@@ -103,19 +115,51 @@ int WriteOutput(const CommandLine& line, std::string_view contents, std::ostream
   return kExitSuccess;
 }
 
+// Prints the lines of every input, a grid file or a picture, in order: the
+// DATA lines or row codes as Command1 makes them, numbered or not, or the
+// program that holds them. Prints nothing unless every input is encoded.
 int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kGridFilesAndPictures, in, err);
-  if (!cells) return kExitBadInput;
-  GridDocument document;
-  document.cells = *cells;
-  // A grid file gives each cell one character, which reads as at most 9, so a
-  // pair is at most 4 x 9 + 9 = 45 and never overflows.
-  [[maybe_unused]] const bool encoded = !BuildDataLines(document).has_value();
-  assert(encoded);
-  if (line.rows) {
-    for (const std::string& code : document.row_codes) out << code << '\n';
+  std::vector<std::string> names = {line.input};
+  names.insert(names.end(), line.more_inputs.begin(), line.more_inputs.end());
+  CommandLine one = line;
+  one.more_inputs.clear();
+  std::vector<Cells> sprites;
+  for (const std::string& name : names) {
+    one.input = name;
+    std::optional<Cells> cells = ReadCellsInput(one, Accepted::kGridFilesAndPictures, in, err);
+    if (!cells) return kExitBadInput;
+    sprites.push_back(std::move(*cells));
+  }
+  if (line.program) {
+    const Expected<std::string, UnusualCell> program =
+        BasicProgram(sprites, line.numbering.value_or(LineNumbering{}));
+    if (!program) {
+      const UnusualCell& error = program.error();
+      Report(err, InputName(names[error.sprite]),
+             DescribeUnusualCell(error, sprites[error.sprite]));
+      return kExitBadInput;
+    }
+    out << *program;
+    return kExitSuccess;
+  }
+  std::vector<std::string> lines;
+  for (const Cells& cells : sprites) {
+    GridDocument document;
+    document.cells = cells;
+    // A grid file gives each cell one character, which reads as at most 9, so
+    // a pair is at most 4 x 9 + 9 = 45 and never overflows.
+    [[maybe_unused]] const bool encoded = !BuildDataLines(document).has_value();
+    assert(encoded);
+    if (line.rows) {
+      lines.insert(lines.end(), document.row_codes.begin(), document.row_codes.end());
+    } else {
+      lines.insert(lines.end(), document.data_lines.begin(), document.data_lines.end());
+    }
+  }
+  if (line.numbering) {
+    out << NumberLines(lines, *line.numbering);
   } else {
-    for (const std::string& data_line : document.data_lines) out << data_line << '\n';
+    for (const std::string& text : lines) out << text << '\n';
   }
   return kExitSuccess;
 }
@@ -124,8 +168,8 @@ int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
   using DecodeFailure = std::variant<FileError, DecodeError>;
   const std::optional<Cells> cells = ReadInput(
       line, in,
-      [](std::istream& input) -> Expected<Cells, DecodeFailure> {
-        return DecodeDataStatements(input);
+      [&line](std::istream& input) -> Expected<Cells, DecodeFailure> {
+        return DecodeDataStatements(input, line.sprite);
       },
       [&](const DecodeFailure& failure) {
         if (const auto* error = std::get_if<FileError>(&failure)) {
@@ -165,6 +209,29 @@ int UsageError(std::string_view problem, std::ostream& err) {
   return kExitUsage;
 }
 
+// Returns the whole number `text` from `lowest` to `highest`, or nullopt.
+std::optional<long> WholeNumber(std::string_view text, long lowest, long highest) {
+  long number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc() || end != text.data() + text.size() || number < lowest ||
+      number > highest) {
+    return std::nullopt;
+  }
+  return number;
+}
+
+// Reads "START[,STEP]" into `numbering`; returns whether it is one.
+bool ReadNumbering(std::string_view text, LineNumbering& numbering) {
+  const std::size_t comma = text.find(',');
+  const std::optional<long> start = WholeNumber(text.substr(0, comma), 0, kLargestLineNumber);
+  const std::optional<long> step = comma == std::string_view::npos
+                                       ? LineNumbering{}.step
+                                       : WholeNumber(text.substr(comma + 1), 1, kLargestLineNumber);
+  if (!start || !step) return false;
+  numbering = {*start, *step};
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::string> ParseCommandLine(const std::vector<std::string>& arguments,
@@ -181,21 +248,35 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
     const std::string& argument = arguments[i];
     if (argument == "--rows" && command == "encode") {
       line.rows = true;
+    } else if (argument == "--program" && command == "encode") {
+      line.program = true;
+    } else if (argument == "--number" && command == "encode") {
+      if (++i == arguments.size()) return argument + " needs START or START,STEP";
+      if (!ReadNumbering(arguments[i], line.numbering.emplace())) {
+        return "--number takes START or START,STEP, whole numbers up to " +
+               std::to_string(kLargestLineNumber) + " and STEP from 1, not '" + arguments[i] + "'";
+      }
+    } else if (argument == "--sprite" && command == "decode") {
+      if (++i == arguments.size()) return argument + " needs a number";
+      const std::optional<long> sprite =
+          WholeNumber(arguments[i], 1, std::numeric_limits<int>::max());
+      if (!sprite) return "--sprite takes a whole number from 1, not '" + arguments[i] + "'";
+      line.sprite = static_cast<int>(*sprite);
     } else if ((argument == "-o" || argument == "--output") && command != "encode") {
       if (++i == arguments.size()) return argument + " needs a file name";
       line.output = arguments[i];
     } else if (argument == "--scale" && command == "render") {
       if (++i == arguments.size()) return argument + " needs a number";
-      const std::string& number = arguments[i];
-      const auto [end, error] =
-          std::from_chars(number.data(), number.data() + number.size(), line.scale);
-      if (error != std::errc() || end != number.data() + number.size() || line.scale < 1 ||
-          line.scale > kLargestScale) {
+      const std::optional<long> scale = WholeNumber(arguments[i], 1, kLargestScale);
+      if (!scale) {
         return "--scale takes a whole number from 1 to " + std::to_string(kLargestScale) +
-               ", not '" + number + "'";
+               ", not '" + arguments[i] + "'";
       }
+      line.scale = static_cast<int>(*scale);
     } else if (argument.size() > 1 && argument[0] == '-') {
       return std::string("unknown option '").append(argument).append("' for ").append(command);
+    } else if (have_input && command == "encode") {
+      line.more_inputs.push_back(argument);
     } else if (have_input) {
       return "more than one input file";
     } else {
@@ -204,6 +285,22 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
     }
   }
   if (command == "render" && !line.output) return "render needs -o OUT.png";
+  if (line.rows && (line.program || line.numbering)) {
+    return "--rows gives row codes, which are not numbered or made into a program";
+  }
+  if (line.program || line.numbering) {
+    const auto sprites = static_cast<long long>(line.more_inputs.size()) + 1;
+    const long long last =
+        LastLineNumber(line.numbering.value_or(LineNumbering{}),
+                       line.program ? ProgramLineCount(sprites) : kDataLineCount * sprites);
+    const long largest = line.program ? kLargestProgramLineNumber : kLargestLineNumber;
+    if (last > largest) {
+      return std::to_string(sprites) + (sprites == 1 ? " sprite needs" : " sprites need") +
+             " line numbers up to " + std::to_string(last) + ", past " + std::to_string(largest) +
+             (line.program ? ", the highest of a program" : "") +
+             "; give fewer files or a smaller --number";
+    }
+  }
   return std::nullopt;
 }
 

@@ -1,8 +1,10 @@
 // gridcode-data: the command-line converter between grid files, DATA lines and
 // pictures.
 //
-//   gridcode-data encode [--rows] [FILE|-]               grid file or picture -> two DATA lines
-//   gridcode-data decode [-o OUT.dat] [FILE|-]           DATA statements -> grid file
+//   gridcode-data encode [--rows] [FILE|-]...            grid files or pictures -> DATA lines
+//   gridcode-data encode --number START[,STEP] FILE...   numbered DATA lines
+//   gridcode-data encode --program FILE...               a BASIC program that prints them
+//   gridcode-data decode [--sprite K] [-o OUT.dat] [FILE|-]  DATA statements -> grid file
 //   gridcode-data render [--scale N] [FILE|-] -o OUT.png grid file or picture -> PNG
 //   gridcode-data import [PICTURE.png|-] [-o OUT.dat]    PNG -> grid file
 //
@@ -21,6 +23,8 @@
 #include <string_view>
 #include <vector>
 
+#include "encoder/basic_program.h"
+
 namespace gridcode {
 
 inline constexpr int kExitSuccess = 0;
@@ -34,9 +38,13 @@ inline constexpr std::string_view kStandardStream = "-";
 struct CommandLine {
   std::string command;  // encode, decode, render or import
   std::string input = std::string(kStandardStream);
-  std::optional<std::string> output;  // -o; "-" is standard output
-  bool rows = false;                  // encode --rows
-  int scale = 1;                      // render --scale
+  std::vector<std::string> more_inputs;    // encode: the FILEs after the first
+  std::optional<std::string> output;       // -o; "-" is standard output
+  bool rows = false;                       // encode --rows
+  std::optional<LineNumbering> numbering;  // encode --number
+  bool program = false;                    // encode --program
+  int sprite = 1;                          // decode --sprite
+  int scale = 1;                           // render --scale
 };
 
 // Parses `arguments` (without the program name) into `line`; returns what is

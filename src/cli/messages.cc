@@ -123,8 +123,17 @@ std::string DescribeDecodeError(const DecodeError& error) {
     case DecodeError::Kind::kLineTooLong:
       return "the line is longer than " + std::to_string(kLongestListingLine) +
              " bytes, which no listing has";
+    case DecodeError::Kind::kNoSuchSprite:
+      return "the DATA statements hold " + std::to_string(error.count) +
+             (error.count == 1 ? " sprite" : " sprites") + " of " + std::to_string(kRows) +
+             " row codes, so there is no sprite " + std::to_string(error.sprite);
   }
   return {};
+}
+
+std::string DescribeUnusualCell(const UnusualCell& error, const Cells& cells) {
+  return Cell(error.cell) + " holds " + QuotedText(cells[error.cell]) +
+         ", not one digit 0 to 3, which the row codes of a program cannot hold";
 }
 
 std::string DescribeRenderError(const RenderError& error, const Cells& cells) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "encoder/basic_program.h"
 #include "encoder/data_statements.h"
 #include "picture/cells_file.h"
 #include "picture/grid_picture.h"
@@ -39,6 +40,9 @@ std::string DescribeCellsFileError(const CellsFileError& error);
 
 // Returns what is said of DATA statements that give no grid.
 std::string DescribeDecodeError(const DecodeError& error);
+
+// Returns what is said of a cell of `cells` that a program cannot hold.
+std::string DescribeUnusualCell(const UnusualCell& error, const Cells& cells);
 
 // Returns what is said of `cells` that have no picture.
 std::string DescribeRenderError(const RenderError& error, const Cells& cells);

@@ -155,16 +155,25 @@ Unexpected<DecodeError> Failure(DecodeError error) { return Unexpected(std::move
 
 }  // namespace
 
-Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input) {
+Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input, int sprite) {
   ListingLines lines(*input.rdbuf());
   Cells cells;
   std::vector<Item> items;
   std::string text;
+  // The items before the sprite's are counted, not read: other DATA may stand there.
+  const long long skipped = static_cast<long long>(kRows) * (sprite - 1);
+  long long taken = 0;
   int rows = 0;
   TextPosition end = {1, 1};
   while (rows < kRows) {
     const ListingLines::Result result = lines.Next(text);
     if (result == ListingLines::Result::kEnd) {
+      if (sprite > 1) {
+        return Failure({.kind = DecodeError::Kind::kNoSuchSprite,
+                        .position = end,
+                        .count = static_cast<int>(taken / kRows),
+                        .sprite = sprite});
+      }
       return Failure({DecodeError::Kind::kTooFewRowCodes, end, {}, rows});
     }
     if (result == ListingLines::Result::kTooLong) {
@@ -173,7 +182,8 @@ Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input) {
     items.clear();
     CollectItems(text, lines.number(), items);
     // A line may hold more items than the grid needs; those are not read.
-    for (std::size_t i = 0; i < items.size() && rows < kRows; ++i, ++rows) {
+    for (std::size_t i = 0; i < items.size() && rows < kRows; ++i, ++taken) {
+      if (taken < skipped) continue;
       const Item& item = items[i];
       if (!IsRowCode(item.text)) {
         return Failure({DecodeError::Kind::kNotARowCode, item.position, std::string(item.text)});
@@ -184,6 +194,7 @@ Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input) {
         cells[left] = std::string(1, static_cast<char>('0' + digit / 4));
         cells[left + 1] = std::string(1, static_cast<char>('0' + digit % 4));
       }
+      ++rows;
     }
     end = lines.ended_with_line_end()
               ? TextPosition{lines.number() + 1, 1}
@@ -192,9 +203,9 @@ Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input) {
   return cells;
 }
 
-Expected<Cells, DecodeError> DecodeDataStatements(std::string_view text) {
+Expected<Cells, DecodeError> DecodeDataStatements(std::string_view text, int sprite) {
   std::istringstream input{std::string(text)};
-  return DecodeDataStatements(input);
+  return DecodeDataStatements(input, sprite);
 }
 
 }  // namespace gridcode

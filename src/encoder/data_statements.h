@@ -2,10 +2,11 @@
 //
 // The text may be the two lines that Command1 makes, or a BASIC listing in
 // which DATA statements stand among other statements, after line numbers or
-// without them ("100 DATA F000000,..."). The first ten items of the DATA
-// statements, in order, are the row codes of rows 0 to 9; each must be
-// exactly seven hexadecimal digits, and each digit d gives the two cells
-// d div 4 and d mod 4. Reading stops as soon as the ten are known.
+// without them ("100 DATA F000000,..."). The items of the DATA statements, in
+// the order READ takes them, are the row codes of one sprite after another,
+// ten a sprite: those of sprite K are items 10K - 9 to 10K, of rows 0 to 9.
+// Each must be exactly seven hexadecimal digits, and each digit d gives the
+// two cells d div 4 and d mod 4. Reading stops as soon as the ten are known.
 //
 // The listing is read as BASIC reads it:
 //  - A line ends at LF, CR LF, a lone CR, or CR CR LF (a CR LF file whose line
@@ -50,21 +51,23 @@ struct DecodeError {
     kNotARowCode,     // `text` is not seven hexadecimal digits
     kTooFewRowCodes,  // the text ended after `count` row codes
     kLineTooLong,     // line `position.line` is longer than kLongestListingLine
+    kNoSuchSprite,    // the text ended after `count` whole sprites, before `sprite` (> 1)
   };
   Kind kind;
   TextPosition position = {};  // where the item starts, the end of the text, or the long line
   std::string text = {};
   int count = 0;
+  int sprite = 0;
 
   friend bool operator==(const DecodeError&, const DecodeError&) = default;
 };
 
-// Returns the grid whose row codes are the first ten DATA items of `input`,
-// each cell "0" to "3", reading no further than the line that holds the tenth.
-Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input);
+// Returns the grid of sprite `sprite` (from 1) of `input`, each cell "0" to
+// "3", reading no further than the line that holds its tenth row code.
+Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input, int sprite = 1);
 
 // The same for a text in memory.
-Expected<Cells, DecodeError> DecodeDataStatements(std::string_view text);
+Expected<Cells, DecodeError> DecodeDataStatements(std::string_view text, int sprite = 1);
 
 }  // namespace gridcode
 

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <regex>
 #include <sstream>
 
 #include "grid/grid_document.h"
@@ -70,6 +71,31 @@ TEST_F(GridcodeDataTest, EncodePrintsWhatCommand1Shows) {
   EXPECT_EQ(rows.out.size(), 80u);
 }
 
+// Several files, a grid file and a picture, in the order given; numbered on
+// from one file to the next.
+TEST_F(GridcodeDataTest, EncodeNumbersTheLinesOfSeveralFilesInOrder) {
+  const std::string a = (folder_ / "a.dat").string(), b = (folder_ / "b.png").string();
+  Write(a, "33" + std::string(138, '0') + "\r\n");
+  Write(b, RunWith({"render", "-o", "-"}, std::string(kCellCount, '1')).out);
+  const std::string a0 = "DATA F000000,0000000,0000000,0000000,0000000\n",
+                    a1 = "DATA 0000000,0000000,0000000,0000000,0000000\n",
+                    b0 = "DATA 5555555,5555555,5555555,5555555,5555555\n";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"encode", a, b}, a0 + a1 + b0 + b0},
+      {{"encode", "--number", "100", a, b}, "100 " + a0 + "110 " + a1 + "120 " + b0 + "130 " + b0},
+      {{"encode", b, "--number", "0,1", a}, "0 " + b0 + "1 " + b0 + "2 " + a0 + "3 " + a1},
+      {{"encode", "--number", "63989", a}, "63989 " + a0 + "63999 " + a1},
+  };
+  for (const auto& [arguments, out] : cases) {
+    const Outcome run = RunWith(arguments);
+    EXPECT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out, out) << arguments[1];
+  }
+  const std::string rows = RunWith({"encode", "--rows", b, a}).out;
+  EXPECT_EQ(rows.substr(64, 24), "5555555\n5555555\nF000000\n");
+  EXPECT_EQ(rows.size(), 160u);
+}
+
 TEST_F(GridcodeDataTest, Random500GridsEncodeDecodeAndEncodeAgainUnchanged) {
   std::mt19937 random(20261207);
   for (int trial = 0; trial < 500; ++trial) {
@@ -108,6 +134,16 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
   const std::vector<Case> cases = {
       {{"encode"}, "", "gridcode-data: <stdin>: is empty"},
       {{"encode", (folder_ / "nosuch.dat").string()}, "", "nosuch.dat: cannot be read"},
+      {{"encode", "--number", "10", "-", (folder_ / "nosuch.dat").string()},
+       std::string(kCellCount, '0'),
+       "nosuch.dat: cannot be read"},
+      {{"encode", "--program", "-"},
+       "0123x" + std::string(135, '0'),
+       "gridcode-data: <stdin>: the cell in row 1, column 5 holds \"x\", not one digit 0 to 3"},
+      {{"decode", "--sprite", "2", "-o", output},
+       "DATA 0,0,0,0,0,0,0,0,0,0\nDATA 0000000",
+       "gridcode-data: <stdin>:2:13: the DATA statements hold 1 sprite of 10 row codes, so "
+       "there is no sprite 2"},
       {{"encode"},
        std::string("BM\x36\0\0\0", 6) + std::string(140, '0'),
        "gridcode-data: <stdin>: is a BMP picture; gridcode reads PNG pictures only"},
@@ -153,7 +189,12 @@ TEST_F(GridcodeDataTest, UsageErrorsExitWithTwo) {
        std::vector<std::vector<std::string>>{{},
                                              {"frobnicate"},
                                              {"encode", "--bogus"},
-                                             {"encode", "a", "b"},
+                                             {"decode", "a", "b"},
+                                             {"encode", "--number", "1,0"},
+                                             {"encode", "--number", "63990", "a"},
+                                             {"encode", "--program", "--number", "32700"},
+                                             {"encode", "--rows", "--program"},
+                                             {"decode", "--sprite", "0"},
                                              {"decode", "-o"},
                                              {"decode", "--rows"},
                                              {"encode", "-o", "x"},
@@ -320,6 +361,70 @@ TEST_F(GridcodeDataTest, TheProgramWritesWhereUnixToolsWriteAndReadsInBoundedMem
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), c.status);
     ExpectStreams(folder_, c.out, c.err);
+  }
+}
+
+// What a BASIC printed from its first row of cells on, without CRs, without
+// the banner before it or the prompt after the last line end.
+std::string PrintedRows(std::string output) {
+  std::erase(output, '\r');
+  std::smatch first;
+  if (!std::regex_search(output, first, std::regex("(^|\n)[0-3]{14}\n"))) return output;
+  const auto start = static_cast<std::size_t>(first.position() + first.length(1));
+  return output.substr(start, output.rfind('\n') + 1 - start);
+}
+
+// The program of random sprites, numbered from 10 and up to the highest number
+// a program may have, in three real BASICs: each prints every sprite's cells
+// as its file holds them. Every line keeps to what they share, and decode
+// --sprite K gives sprite K back.
+TEST_F(GridcodeDataTest, TheProgramPrintsEverySpriteInThreeBasics) {
+  const std::vector<std::pair<std::string, std::string>> basics = {
+      {"bwbasic", "bwbasic program.bas </dev/null >printed"},
+      {"yabasic", "yabasic program.bas </dev/null >printed"},
+      {"brandy",
+       "printf '*SPOOL printed\\nCHAIN \"program.bas\"\\n' >spool.bas && "
+       "SDL_VIDEODRIVER=dummy brandy -quit spool.bas </dev/null >/dev/null 2>&1"}};
+  // A word of three letters or more that is not one of the keywords used, or a small letter.
+  const std::regex other_word(
+      R"(^\d+ (?!REM |DATA ).*?(\b(?!(LET|FOR|NEXT|READ|PRINT|MID|ASC|CHR|INT)\b)[A-Z]{3}|[a-z]))");
+  std::mt19937 random(20261207);
+  for (const int sprites : {9, 1}) {
+    std::vector<std::string> arguments = {"encode", "--program"};
+    if (sprites == 1) {
+      const long long lines = ProgramLineCount(sprites);
+      arguments.insert(
+          arguments.end(),
+          {"--number", std::to_string(kLargestProgramLineNumber - 7 * (lines - 1)) + ",7"});
+    }
+    std::vector<std::string> files;
+    std::string cells;
+    for (int k = 1; k <= sprites; ++k) {
+      files.push_back(RandomGridFile(random));
+      arguments.push_back((folder_ / (std::to_string(k) + ".dat")).string());
+      Write(arguments.back(), files.back());
+      for (std::size_t at = 0; at < kCellCount; at += kColumns) {
+        cells += files.back().substr(at, kColumns) + '\n';
+      }
+      cells += k < sprites ? "\n" : "";
+    }
+    const Outcome program = RunWith(arguments);
+    ASSERT_EQ(program.status, kExitSuccess) << program.err;
+    Write(folder_ / "program.bas", program.out);
+    for (int k = 1; k <= sprites; ++k) {
+      EXPECT_EQ(RunWith({"decode", "--sprite", std::to_string(k)}, program.out).out, files[k - 1]);
+    }
+    std::istringstream lines(program.out);
+    for (std::string line; std::getline(lines, line);) {
+      EXPECT_LE(line.size(), kLongestProgramLine) << line;
+      EXPECT_FALSE(std::regex_search(line, other_word)) << line;
+    }
+    for (const auto& [basic, script] : basics) {
+      SCOPED_TRACE(basic + " (scripts/install-deps installs it)");
+      fs::remove(folder_ / "printed");
+      std::system(("cd '" + folder_.string() + "' && " + script).c_str());
+      EXPECT_EQ(PrintedRows(Contents(folder_ / "printed")), cells);
+    }
   }
 }
 #endif

@@ -58,8 +58,10 @@ TEST(DecodeDataStatementsTest, ErrorsNameTheirPlace) {
     DecodeError::Kind kind;
     TextPosition position;
     std::string offending;
+    int sprite = 1;
   };
   using Kind = DecodeError::Kind;
+  const std::string sprite = "DATA 1,2,3,4,5\nDATA 0000000,0000000,0000000,0000000,0000000\n";
   const std::vector<Case> cases = {
       {"DATA 000000G,0", Kind::kNotARowCode, {1, 6}, "000000G"},
       {"DATA 0000000,00000000", Kind::kNotARowCode, {1, 14}, "00000000"},
@@ -69,9 +71,11 @@ TEST(DecodeDataStatementsTest, ErrorsNameTheirPlace) {
       {"DATA 0000000\n", Kind::kTooFewRowCodes, {2, 1}, ""},
       {"DATA 0000000", Kind::kTooFewRowCodes, {1, 13}, ""},
       {"", Kind::kTooFewRowCodes, {1, 1}, ""},
+      {sprite + sprite + "DATA 0000000", Kind::kNoSuchSprite, {5, 13}, "", 3},
+      {sprite + sprite + "DATA 0000000,1", Kind::kNotARowCode, {5, 14}, "1", 3},
   };
   for (const Case& c : cases) {
-    const Expected<Cells, DecodeError> decoded = DecodeDataStatements(c.text);
+    const Expected<Cells, DecodeError> decoded = DecodeDataStatements(c.text, c.sprite);
     ASSERT_FALSE(decoded.has_value()) << c.text;
     EXPECT_EQ(decoded.error().kind, c.kind) << c.text;
     EXPECT_EQ(decoded.error().position, c.position) << c.text;

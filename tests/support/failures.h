@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "encoder/basic_program.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
 #include "grid/grid_document.h"
@@ -22,8 +23,8 @@
 
 namespace gridcode {
 
-using AnyFailure =
-    std::variant<FileError, GridFileError, ImportError, DecodeError, Overflow, RenderError>;
+using AnyFailure = std::variant<FileError, GridFileError, ImportError, DecodeError, Overflow,
+                                RenderError, UnusualCell>;
 
 struct FailureCase {
   std::string name;
@@ -101,6 +102,10 @@ inline std::vector<FailureCase> Failures() {
        {}},
       {"too few row codes", DecodeError{.kind = Decode::kTooFewRowCodes, .count = 3}, {}, {3, 10}},
       {"long line", DecodeError{.kind = Decode::kLineTooLong}, {}, {65536}},
+      {"no such sprite",
+       DecodeError{.kind = Decode::kNoSuchSprite, .count = 3, .sprite = 5},
+       {},
+       {3, 5, 10}},
       {"cell beyond double", Overflow{Cause::kCellBeyondDoubleRange, 6, 4, 0}, {"1e309"}, {7, 5}},
       {"product beyond double",
        Overflow{Cause::kProductBeyondDoubleRange, 6, 4, 0},
@@ -111,6 +116,7 @@ inline std::vector<FailureCase> Failures() {
        {"99999999999", "399999999998"},
        {7, 9, 10}},
       {"unusual cell", RenderError{Render::kUnusualCell, 30}, {"12"}, {3}},
+      {"cell a program cannot hold", UnusualCell{1, 30}, {"12"}, {3}},
       {"scale out of range", RenderError{Render::kScaleOutOfRange}, {}, {kLargestScale}},
       {"encoder failed",
        RenderError{Render::kEncoderFailed, 0, "out of memory"},
