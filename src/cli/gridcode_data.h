@@ -11,6 +11,10 @@
 // file, "FILE:LINE:COLUMN" in a listing, and the message names the row and
 // column of a cell or the pixel of a picture. Exit status: 0 on success, 1 for
 // input it cannot convert or output it cannot write, 2 for a wrong command line.
+//
+// Outputs are made by the writer that SAVE uses (cells_file.h): -o gets a
+// picture for a name ending in .png or a picture it replaces, else a grid
+// file; render always a picture. A picture is written to no terminal.
 
 #ifndef GRIDCODE_CLI_GRIDCODE_DATA_H_
 #define GRIDCODE_CLI_GRIDCODE_DATA_H_
@@ -36,7 +40,7 @@ struct CommandLine {
   std::string input = std::string(kStandardStream);
   std::optional<std::string> output;  // -o; "-" is standard output
   bool rows = false;                  // encode --rows
-  int scale = 1;                      // render --scale
+  std::optional<int> scale;           // render --scale
 };
 
 // Parses `arguments` (without the program name) into `line`; returns what is
