@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <charconv>
+#include <filesystem>
 #include <limits>
 #include <ostream>
 #include <variant>
@@ -11,7 +12,7 @@
 #include "encoder/data_statements.h"
 #include "picture/cells_file.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
+#include "storage/text_input.h"
 #include "text/message_text.h"
 
 #ifndef GRIDCODE_VERSION
@@ -41,14 +42,17 @@ constexpr std::string_view kUsageTemplate =
     "        sprite, and writes the grid file: to standard output, or with -o to\n"
     "        OUT.dat.\n"
     "render  reads a grid file (or picture) of the digits 0 to 3 and writes its\n"
-    "        picture, an indexed PNG of 14N x 10N pixels (N = --scale, 1 to LARGEST,\n"
-    "        default 1) whose palette index is the cell's value.\n"
+    "        picture, an indexed PNG of 14N x 10N pixels (N = --scale, 1 to LARGEST;\n"
+    "        default that of the picture replaced, else 1) whose palette index is\n"
+    "        the cell's value.\n"
     "import  reads a PNG picture of 14N x 10N pixels (N up to LARGEST), each N x N\n"
     "        block one of the four colours (or palette indices 0 to 3), and\n"
     "        writes the grid file.\n"
     "\n"
     "FILE defaults to standard input, OUT to standard output where it may be\n"
-    "left out. Exit status: 0 success, 1 bad input, 2 bad usage.\n"
+    "left out. An OUT named *.png, or a PNG picture it replaces, gets a picture\n"
+    "in the replaced picture's scale and colours; any other a grid file.\n"
+    "Exit status: 0 success, 1 bad input, 2 bad usage.\n"
     "\n"
     "Examples:\n"
     "  gridcode-data encode --number 1000 heart.dat ship.png\n"
@@ -99,17 +103,33 @@ std::optional<Cells> ReadCellsInput(const CommandLine& line, Accepted accepted, 
   return std::move(file->cells);
 }
 
-// Writes `contents` to the -o file of `line`, or to `out`; reports a failure
-// on `err`. Returns the exit status.
-int WriteOutput(const CommandLine& line, std::string_view contents, std::ostream& out,
-                std::ostream& err) {
-  if (!line.output || *line.output == kStandardStream) {
-    out << contents;
-    return kExitSuccess;
+// Writes the file of `cells` that the writer makes for the -o file of
+// `line`, or for `out`; a picture goes to no terminal. Reports a failure on
+// `err`. Returns the exit status.
+int WriteOutput(const CommandLine& line, const Cells& cells, const WriteRequest& request,
+                std::ostream& out, std::ostream& err) {
+  const bool to_out = !line.output || *line.output == kStandardStream;
+  const std::optional<std::filesystem::path> target =
+      to_out ? std::nullopt : std::optional(PathFromUtf8(*line.output));
+  // Its cells come from a listing or a picture, one digit each, so a grid
+  // file always loads back and there is nothing to confirm.
+  const Expected<CellsFileBytes, RenderError> file = MakeCellsFile(target, cells, request);
+  if (!file) {
+    Report(err, InputName(line), DescribeRenderError(file.error(), cells));
+    return kExitBadInput;
   }
-  if (const std::optional<FileError> error =
-          SaveFile(PathFromUtf8(*line.output), contents, Writable::kAnything)) {
-    Report(err, *line.output, DescribeFileError(*error));
+  const Writable writable =
+      file->format == PictureFormat::kNone ? Writable::kAnything : Writable::kAnythingButTerminals;
+  std::optional<FileError> error;
+  if (!to_out) {
+    error = SaveFile(*target, file->bytes, writable);
+  } else if (writable == Writable::kAnythingButTerminals && OutputFile::IsTerminal(out)) {
+    error = FileError{FileError::Kind::kIsTerminal};
+  } else {
+    out << file->bytes;
+  }
+  if (error) {
+    Report(err, to_out ? "standard output" : *line.output, DescribeFileError(*error));
     return kExitBadInput;
   }
   return kExitSuccess;
@@ -169,7 +189,8 @@ int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
   const std::optional<Cells> cells = ReadInput(
       line, in,
       [&line](std::istream& input) -> Expected<Cells, DecodeFailure> {
-        return DecodeDataStatements(input, line.sprite);
+        TextInput text(input);
+        return DecodeDataStatements(text.stream(), line.sprite);
       },
       [&](const DecodeFailure& failure) {
         if (const auto* error = std::get_if<FileError>(&failure)) {
@@ -178,30 +199,26 @@ int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
         }
         const auto& error = std::get<DecodeError>(failure);
         std::string place = InputName(line) + ':' + std::to_string(error.position.line);
-        if (error.kind != DecodeError::Kind::kLineTooLong) {
+        if (error.kind != DecodeError::Kind::kLineTooLong &&
+            error.kind != DecodeError::Kind::kUtf16WithoutByteOrderMark) {
           place.append(":").append(std::to_string(error.position.column));
         }
         Report(err, place, DescribeDecodeError(error));
       });
   if (!cells) return kExitBadInput;
-  return WriteOutput(line, GridFileText(*cells), out, err);
+  return WriteOutput(line, *cells, {}, out, err);
 }
 
 int Render(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
   const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kGridFilesAndPictures, in, err);
   if (!cells) return kExitBadInput;
-  const Expected<std::string, RenderError> png = RenderPng(*cells, {.scale = line.scale});
-  if (!png) {
-    Report(err, InputName(line), DescribeRenderError(png.error(), *cells));
-    return kExitBadInput;
-  }
-  return WriteOutput(line, *png, out, err);
+  return WriteOutput(line, *cells, {.picture = true, .scale = line.scale}, out, err);
 }
 
 int Import(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
   const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kPicturesOnly, in, err);
   if (!cells) return kExitBadInput;
-  return WriteOutput(line, GridFileText(*cells), out, err);
+  return WriteOutput(line, *cells, {}, out, err);
 }
 
 int UsageError(std::string_view problem, std::ostream& err) {

@@ -13,6 +13,10 @@
 // file, "FILE:LINE:COLUMN" in a listing, and the message names the row and
 // column of a cell or the pixel of a picture. Exit status: 0 on success, 1 for
 // input it cannot convert or output it cannot write, 2 for a wrong command line.
+//
+// Outputs are made by the writer that SAVE uses (cells_file.h): -o gets a
+// picture for a name ending in .png or a picture it replaces, else a grid
+// file; render always a picture. A picture is written to no terminal.
 
 #ifndef GRIDCODE_CLI_GRIDCODE_DATA_H_
 #define GRIDCODE_CLI_GRIDCODE_DATA_H_
@@ -44,7 +48,7 @@ struct CommandLine {
   std::optional<LineNumbering> numbering;  // encode --number
   bool program = false;                    // encode --program
   int sprite = 1;                          // decode --sprite
-  int scale = 1;                           // render --scale
+  std::optional<int> scale;                // render --scale
 };
 
 // Parses `arguments` (without the program name) into `line`; returns what is

@@ -43,6 +43,8 @@ std::string DescribeFileError(const FileError& error) {
       return "is a folder, not a file";
     case FileError::Kind::kNotRegularFile:
       return "is not a regular file";
+    case FileError::Kind::kIsTerminal:
+      return "is a terminal, and a picture is not written to one; give -o FILE, or a pipe";
   }
   return system;
 }
@@ -51,6 +53,8 @@ std::string DescribeGridFileError(GridFileError error) {
   switch (error) {
     case GridFileError::kNothingToRead:
       return "is empty and holds no grid";
+    case GridFileError::kUtf16WithoutByteOrderMark:
+      return "is UTF-16 text without a byte order mark; save it as UTF-8, or as UTF-16 with one";
   }
   return {};
 }
@@ -127,6 +131,9 @@ std::string DescribeDecodeError(const DecodeError& error) {
       return "the DATA statements hold " + std::to_string(error.count) +
              (error.count == 1 ? " sprite" : " sprites") + " of " + std::to_string(kRows) +
              " row codes, so there is no sprite " + std::to_string(error.sprite);
+    case DecodeError::Kind::kUtf16WithoutByteOrderMark:
+      return "the listing is UTF-16 text without a byte order mark; save it as UTF-8, or as "
+             "UTF-16 with one";
   }
   return {};
 }

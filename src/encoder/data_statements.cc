@@ -54,7 +54,7 @@ class ListingLines {
     ended_with_line_end_ = c != kEnd;
     if (c == '\r') {
       // CR LF and CR CR LF end one line; each other CR ends a line of its own.
-      int more_returns = 0;
+      std::int64_t more_returns = 0;
       while ((c = input_.snextc()) == '\r') ++more_returns;
       if (c == '\n') {
         input_.sbumpc();
@@ -68,7 +68,7 @@ class ListingLines {
   }
 
   // The number of the line last read, from 1.
-  int number() const { return number_; }
+  std::int64_t number() const { return number_; }
 
   // Whether the line last read ended with a line end rather than the input's end.
   bool ended_with_line_end() const { return ended_with_line_end_; }
@@ -76,8 +76,8 @@ class ListingLines {
  private:
   std::streambuf& input_;
   std::string carried_;  // bytes read ahead that belong to the next line
-  int number_ = 0;
-  int empty_lines_ = 0;  // lines ended by lone CRs already read
+  std::int64_t number_ = 0;
+  std::int64_t empty_lines_ = 0;  // lines ended by lone CRs already read
   bool ended_with_line_end_ = false;
 };
 
@@ -112,7 +112,7 @@ std::string_view ItemText(std::string_view item) {
 }
 
 // Appends the items of the DATA statements of one line (line number `line`).
-void CollectItems(std::string_view text, int line, std::vector<Item>& items) {
+void CollectItems(std::string_view text, std::int64_t line, std::vector<Item>& items) {
   std::size_t i = 0;
   const auto skip_blanks = [&] {
     while (i < text.size() && IsBlank(text[i])) ++i;
@@ -130,8 +130,8 @@ void CollectItems(std::string_view text, int line, std::vector<Item>& items) {
         i = StatementPartEnd(text, i, true);
         std::size_t end = i;
         while (end > begin && IsBlank(text[end - 1])) --end;
-        items.push_back(
-            {ItemText(text.substr(begin, end - begin)), {line, static_cast<int>(begin) + 1}});
+        items.push_back({ItemText(text.substr(begin, end - begin)),
+                         {line, static_cast<std::int64_t>(begin) + 1}});
         if (i == text.size() || text[i] != ',') break;
         ++i;  // the comma
       }
@@ -165,6 +165,7 @@ Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input, int sprit
   long long taken = 0;
   int rows = 0;
   TextPosition end = {1, 1};
+  bool first_line = true;  // no line of two bytes or more read yet
   while (rows < kRows) {
     const ListingLines::Result result = lines.Next(text);
     if (result == ListingLines::Result::kEnd) {
@@ -178,6 +179,12 @@ Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input, int sprit
     }
     if (result == ListingLines::Result::kTooLong) {
       return Failure({DecodeError::Kind::kLineTooLong, {lines.number(), 1}, {}, rows});
+    }
+    if (first_line && text.size() >= 2) {
+      first_line = false;
+      if (IsUtf16WithoutByteOrderMark(text)) {
+        return Failure({DecodeError::Kind::kUtf16WithoutByteOrderMark, {lines.number(), 1}});
+      }
     }
     items.clear();
     CollectItems(text, lines.number(), items);
@@ -198,7 +205,7 @@ Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input, int sprit
     }
     end = lines.ended_with_line_end()
               ? TextPosition{lines.number() + 1, 1}
-              : TextPosition{lines.number(), static_cast<int>(text.size()) + 1};
+              : TextPosition{lines.number(), static_cast<std::int64_t>(text.size()) + 1};
   }
   return cells;
 }

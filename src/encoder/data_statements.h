@@ -22,11 +22,15 @@
 //    quotes is the text between them.
 //  - A line longer than 64 KiB is an error: no listing has one, and reading
 //    stops there, so that input of any length is read in bounded memory.
+//  - A first line (the first of two bytes or more) with a NUL in every other
+//    byte is UTF-16 without a byte order mark, and an error: its byte order
+//    is not known, and it is never read as statements.
 
 #ifndef GRIDCODE_ENCODER_DATA_STATEMENTS_H_
 #define GRIDCODE_ENCODER_DATA_STATEMENTS_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -39,10 +43,11 @@ namespace gridcode {
 // The longest line of a listing that is read, in bytes.
 inline constexpr std::size_t kLongestListingLine = std::size_t{64} << 10;
 
-// A place in a text: line and column, both counted from 1, in bytes.
+// A place in a text: line and column, both counted from 1, in bytes; a text
+// may have more lines than an int counts.
 struct TextPosition {
-  int line = 1;
-  int column = 1;
+  std::int64_t line = 1;
+  std::int64_t column = 1;
   friend bool operator==(const TextPosition&, const TextPosition&) = default;
 };
 
@@ -52,9 +57,10 @@ struct DecodeError {
     kTooFewRowCodes,  // the text ended after `count` row codes
     kLineTooLong,     // line `position.line` is longer than kLongestListingLine
     kNoSuchSprite,    // the text ended after `count` whole sprites, before `sprite` (> 1)
+    kUtf16WithoutByteOrderMark,  // line `position.line`, the first, is UTF-16 text
   };
   Kind kind;
-  TextPosition position = {};  // where the item starts, the end of the text, or the long line
+  TextPosition position = {};  // where the item starts, the end of the text, or the line
   std::string text = {};
   int count = 0;
   int sprite = 0;

@@ -1,6 +1,7 @@
 #include "picture/cells_file.h"
 
 #include <algorithm>
+#include <cctype>
 #include <streambuf>
 #include <string>
 
@@ -70,7 +71,39 @@ Expected<CellsFile, CellsFileError> ReadContents(std::istream& input, Accepted a
   return file;
 }
 
+// Whether the file name of `path` ends in ".png", in any letter case.
+bool HasPngName(const std::filesystem::path& path) {
+  const std::u8string name = path.filename().u8string();
+  constexpr std::string_view kSuffix = ".png";
+  if (name.size() < kSuffix.size()) return false;
+  return std::equal(
+      kSuffix.begin(), kSuffix.end(), name.end() - kSuffix.size(),
+      [](char wanted, char8_t c) { return std::tolower(static_cast<unsigned char>(c)) == wanted; });
+}
+
 }  // namespace
+
+Expected<CellsFileBytes, RenderError> MakeCellsFile(
+    const std::optional<std::filesystem::path>& target, const Cells& cells,
+    const WriteRequest& request) {
+  PictureFormat replaced = PictureFormat::kNone;
+  PictureStyle style;
+  if (target) {
+    // Only a regular file is looked at: a device or pipe is written, never replaced.
+    const Expected<CellsFile, CellsFileError> existing =
+        LoadCells(*target, Readable::kRegularFilesOnly, Accepted::kGridFilesAndPictures);
+    replaced = FormatRead(existing);
+    if (existing && existing->format == PictureFormat::kPng) style = existing->style;
+  }
+  if (!request.picture && replaced != PictureFormat::kPng && !(target && HasPngName(*target))) {
+    return CellsFileBytes{GridFileText(cells), PictureFormat::kNone,
+                          CellsThatWillNotLoadBack(cells)};
+  }
+  if (request.scale) style.scale = *request.scale;
+  Expected<std::string, RenderError> png = RenderPng(cells, style);
+  if (!png) return Unexpected(std::move(png).error());
+  return CellsFileBytes{std::move(*png), PictureFormat::kPng};
+}
 
 Expected<CellsFile, CellsFileError> ReadCells(std::istream& input, Accepted accepted) {
   return ReadStream(input,

@@ -1,17 +1,31 @@
-// Reading the cells of a file that is a grid file or a grid picture: the one
-// reader behind LOAD, SAVE's look at the file it replaces, and gridcode-data.
+// Files of cells, grid files or grid pictures: the one reader behind LOAD and
+// gridcode-data's inputs, and the one writer behind SAVE and gridcode-data's
+// outputs.
 //
-// The first bytes decide: a PNG is read as a grid picture, a file in another
-// picture format is refused by name, and anything else is a grid file. A
-// picture is read within kImageByteLimit bytes and a grid file within its own
-// first field, so that no input of any size is held whole.
+// Reading, the first bytes decide: a PNG is read as a grid picture, a file in
+// another picture format is refused by name, and anything else is a grid
+// file. A picture is read within kImageByteLimit bytes and a grid file within
+// its own first field, so that no input of any size is held whole.
+//
+// Writing, the target decides:
+//  - a name ending in .png, in any letter case, or a PNG picture that is
+//    replaced gets a picture; any other target a grid file, unless a picture
+//    is asked for whatever the name;
+//  - a replaced picture keeps its scale and its palette entries 0 to 3,
+//    transparency included, unless a scale is asked for; a new picture is
+//    14 x 10 pixels in the standard colours;
+//  - cells that a picture cannot hold are refused, by the first one's row and
+//    column, and nothing is to be written.
 
 #ifndef GRIDCODE_PICTURE_CELLS_FILE_H_
 #define GRIDCODE_PICTURE_CELLS_FILE_H_
 
 #include <filesystem>
 #include <istream>
+#include <optional>
+#include <string>
 #include <variant>
+#include <vector>
 
 #include "base/expected.h"
 #include "grid/grid_document.h"
@@ -50,6 +64,27 @@ Expected<CellsFile, CellsFileError> LoadCells(const std::filesystem::path& path,
 // Returns the picture format of the file that `read` came from, as far as it
 // was read: a PNG that is not a grid picture is still a PNG.
 PictureFormat FormatRead(const Expected<CellsFile, CellsFileError>& read);
+
+// What a front end asks of the writer beyond the target and the cells.
+struct WriteRequest {
+  bool picture = false;      // a picture, whatever the target's name
+  std::optional<int> scale;  // the picture's scale, over that of a replaced picture
+};
+
+// A file of cells, ready to be saved.
+struct CellsFileBytes {
+  std::string bytes;
+  PictureFormat format = PictureFormat::kNone;  // kPng for a picture, kNone for a grid file
+  // For a grid file, the cells that will not load back as they are
+  // (CellsThatWillNotLoadBack), which the user is to confirm before it is saved.
+  std::vector<int> will_not_load_back = {};
+};
+
+// Returns the file of `cells` to save at `target` (nullopt: standard output),
+// as the header describes; a picture's refusal is the error.
+Expected<CellsFileBytes, RenderError> MakeCellsFile(
+    const std::optional<std::filesystem::path>& target, const Cells& cells,
+    const WriteRequest& request = {});
 
 }  // namespace gridcode
 

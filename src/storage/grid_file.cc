@@ -1,12 +1,11 @@
 #include "storage/grid_file.h"
 
-#include "storage/cp932.h"
+#include "storage/text_encodings.h"
+#include "storage/text_input.h"
 #include "text/utf8.h"
 
 namespace gridcode {
 namespace {
-
-constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
 bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
 
@@ -48,7 +47,7 @@ std::optional<std::string> DecodeCp932(std::string_view field) {
     if (field.size() != kFieldByteLimit) return std::nullopt;
     field.remove_suffix(1);
   }
-  return Cp932ToUtf8(field);
+  return DecodeToUtf8(field, TextEncoding::kCp932);
 }
 
 // Gives each cell one UTF-8 character of `text`; an invalid byte is one
@@ -110,8 +109,12 @@ Cells SplitCells(std::string_view field) {
 }
 
 Expected<Cells, GridFileError> ReadGridFile(std::istream& input) {
-  const std::optional<std::string> field = ReadFirstField(input);
+  TextInput text(input);
+  const std::optional<std::string> field = ReadFirstField(text.stream());
   if (!field) return Unexpected(GridFileError::kNothingToRead);
+  if (IsUtf16WithoutByteOrderMark(*field)) {
+    return Unexpected(GridFileError::kUtf16WithoutByteOrderMark);
+  }
   return SplitCells(*field);
 }
 

@@ -8,7 +8,9 @@
 //
 // How the first field is read:
 //  - A UTF-8 byte order mark at the start of the file is skipped (saving
-//    writes none).
+//    writes none). A file in UTF-16 with a byte order mark is read as the
+//    text it holds; one without (a NUL in every other byte of the field) is
+//    refused, never read as cells.
 //  - Spaces and tabs before it are skipped, and so are line ends: a file that
 //    begins with empty lines is read from its first non-empty line.
 //  - A field that starts with a double quote runs to the next double quote,
@@ -58,8 +60,11 @@ std::string GridFileText(const Cells& cells);
 // ends. Reads no further than that.
 std::optional<std::string> ReadFirstField(std::istream& input);
 
-// Why a grid file gives no cells: it holds nothing but spaces, tabs and line ends.
-enum class GridFileError { kNothingToRead };
+// Why a grid file gives no cells.
+enum class GridFileError {
+  kNothingToRead,              // it holds nothing but spaces, tabs and line ends
+  kUtf16WithoutByteOrderMark,  // it is UTF-16 text whose byte order is not marked
+};
 
 // Why the grid file at a path gives no cells.
 using GridFileLoadError = std::variant<FileError, GridFileError>;

@@ -12,7 +12,6 @@
 #include "picture/cells_file.h"
 #include "picture/grid_picture.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 #include "window/form1_layout.h"
 #include "window/grid_picture_view.h"
 #include "window/messages.h"
@@ -185,35 +184,19 @@ void Form1::SaveGrid() {
   const Cells cells = CellTexts();
   const QString path = dialogs_->SaveFileName();
   if (path.isEmpty()) return;  // cancelled
-  const std::optional<std::string> contents = SavedContents(path, cells);
-  if (!contents) return;
-  if (const std::optional<FileError> error = SaveFile(FileSystemPath(path), *contents)) {
+  const std::filesystem::path target = FileSystemPath(path);
+  const Expected<CellsFileBytes, RenderError> file = MakeCellsFile(target, cells);
+  if (!file) {
+    Show(Form1Messages::CannotSavePicture(path, file.error(), cells));
+    return;
+  }
+  if (!file->will_not_load_back.empty()) {
+    const Message question = Form1Messages::WillNotLoadBack(file->will_not_load_back, cells);
+    if (!dialogs_->Confirm(question.title, question.text)) return;
+  }
+  if (const std::optional<FileError> error = SaveFile(target, file->bytes)) {
     Show(Form1Messages::CannotSave(path, *error));
   }
-}
-
-std::optional<std::string> Form1::SavedContents(const QString& path, const Cells& cells) {
-  // A picture that LOAD reads keeps its scale and colours when it is replaced.
-  const Expected<CellsFile, CellsFileError> existing =
-      LoadCells(FileSystemPath(path), Readable::kRegularFilesOnly, Accepted::kGridFilesAndPictures);
-  const bool picture = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ||
-                       FormatRead(existing) == PictureFormat::kPng;
-  if (!picture) {
-    const std::vector<int> will_change = CellsThatWillNotLoadBack(cells);
-    if (!will_change.empty()) {
-      const Message question = Form1Messages::WillNotLoadBack(will_change, cells);
-      if (!dialogs_->Confirm(question.title, question.text)) return std::nullopt;
-    }
-    return GridFileText(cells);
-  }
-  const PictureStyle style =
-      existing && existing->format == PictureFormat::kPng ? existing->style : PictureStyle{};
-  Expected<std::string, RenderError> png = RenderPng(cells, style);
-  if (!png) {
-    Show(Form1Messages::CannotSavePicture(path, png.error(), cells));
-    return std::nullopt;
-  }
-  return std::move(*png);
 }
 
 void Form1::LoadGrid() {

@@ -117,8 +117,12 @@ QString Form1Messages::UnusualCell(std::optional<double> value) {
 
 QString Form1Messages::Reason(const CellsFileError& error) {
   if (const auto* file = std::get_if<FileError>(&error)) return Reason(*file);
-  if (std::holds_alternative<GridFileError>(error))
-    return tr("the file is empty and holds no grid");
+  if (const auto* grid_file = std::get_if<GridFileError>(&error)) {
+    return *grid_file == GridFileError::kNothingToRead
+               ? tr("the file is empty and holds no grid")
+               : tr("the file is UTF-16 text without a byte order mark; save it as UTF-8, or "
+                    "as UTF-16 with one");
+  }
   return Reason(std::get<ImportError>(error));
 }
 
@@ -133,6 +137,8 @@ QString Form1Messages::Reason(const FileError& error) {
       return tr("it is a folder, not a file");
     case FileError::Kind::kNotRegularFile:
       return tr("it is not a regular file (a pipe, socket or device)");
+    case FileError::Kind::kIsTerminal:
+      return tr("it is a terminal");
   }
   return system_reason;
 }

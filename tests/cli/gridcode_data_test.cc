@@ -12,12 +12,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <regex>
 #include <sstream>
 
 #include "grid/grid_document.h"
 #include "picture/grid_picture.h"
+#include "storage/grid_file.h"
 #include "support/temp_folder.h"
 
 namespace gridcode {
@@ -184,6 +186,55 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
   }
 }
 
+// Every -o is written by the writer behind SAVE: a picture by the name or by
+// the picture it replaces, in that picture's style unless --scale is given.
+TEST_F(GridcodeDataTest, OutputsAreGridFilesOrPicturesAsSaveWritesThem) {
+  const std::string grid = "0123" + std::string(136, '0') + "\r\n";
+  const std::map<std::string, std::string> input = {
+      {"decode", RunWith({"encode"}, grid).out},
+      {"render", grid},
+      {"import", RunWith({"render", "-o", "-"}, grid).out}};
+  const PictureStyle own = {.scale = 4,
+                            .palette = {0xFF000000, 0xFFFF0000, 0xFF00FF00, 0x800000FF}};
+  Cells zeros;
+  zeros.fill("0");
+  const std::string own_picture = *RenderPng(zeros, own);
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string name, old;              // the -o file, and what it held before
+    std::optional<PictureStyle> style;  // the picture's style, or nullopt for a grid file
+  };
+  const std::vector<Case> cases = {
+      {{"decode"}, "new.dat", "", std::nullopt},
+      {{"import"}, "grid.png.dat", grid, std::nullopt},
+      {{"decode"}, "new.PNG", "", PictureStyle{}},
+      {{"import"}, "grid.png", grid, PictureStyle{}},
+      {{"decode"}, "art", own_picture, own},
+      {{"import"}, "art.dat", own_picture, own},
+      {{"render"}, "new.dat", "", PictureStyle{}},
+      {{"render"}, "art", own_picture, own},
+      {{"render", "--scale", "2"}, "art.png", own_picture, PictureStyle{2, own.palette}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments.front() + " -o " + c.name);
+    const fs::path output = folder_ / c.name;
+    fs::remove(output);
+    if (!c.old.empty()) Write(output, c.old);
+    std::vector<std::string> arguments = c.arguments;
+    arguments.insert(arguments.end(), {"-", "-o", output.string()});
+    const Outcome run = RunWith(arguments, input.at(c.arguments.front()));
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    if (!c.style) {
+      EXPECT_EQ(Contents(output), grid);
+      continue;
+    }
+    const Expected<GridPicture, ImportError> picture = ImportPng(Contents(output));
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->style, *c.style);
+    EXPECT_EQ(GridFileText(picture->cells), grid);
+  }
+}
+
 TEST_F(GridcodeDataTest, UsageErrorsExitWithTwo) {
   for (const std::vector<std::string>& arguments :
        std::vector<std::vector<std::string>>{{},
@@ -287,6 +338,7 @@ TEST_F(GridcodeDataTest, TheProgramTakesAnyNameAndPassesBytesUnchangedOnWindows)
       {{"render", "--scale", "3", "g.dat", "-o", "-"}, "empty", 0, picture, ""},
       {{"import"}, "picture", 0, grid, ""},
       {{"decode", "-"}, "listing", 0, grid, ""},
+      {{"decode", "-", "-o", "NUL"}, "listing", 0, "", ""},
       {{"encode", "グリッド.dat"}, "empty", 0, lines, ""},
       {{"render", "--scale", "3", "グリッド.dat", "-o", "絵.png"}, "empty", 0, "", ""},
       {{"import", "絵.png", "-o", "グリッド2.dat"}, "empty", 0, "", ""},
@@ -311,7 +363,8 @@ TEST_F(GridcodeDataTest, TheProgramTakesAnyNameAndPassesBytesUnchangedOnWindows)
 TEST_F(GridcodeDataTest, TheProgramWritesWhereUnixToolsWriteAndReadsInBoundedMemory) {
   const fs::path work = folder_ / "work";
   fs::create_directory(work);
-  std::ofstream(work / "g.dat") << "0123" << std::string(136, '0') << "\r\n";
+  const std::string grid = "0123" + std::string(136, '0') + "\r\n";
+  std::ofstream(work / "g.dat") << grid;
   // A name of 255 bytes, the longest a file may have: its temporary file must fit too.
   const std::string longest_name = std::string(251, 'n') + ".dat";
   // Reading an endless input must stay within this much memory. The sanitizers
@@ -351,6 +404,20 @@ TEST_F(GridcodeDataTest, TheProgramWritesWhereUnixToolsWriteAndReadsInBoundedMem
       {limited + "$P decode /dev/zero", 1, "",
        "gridcode-data: /dev/zero:1: the line is longer than 65536 bytes, which no listing has\n"},
       {limited + "yes 'DATA 0000001' | $P decode | head -c 14", 0, "00000000000001", ""},
+      // Streams and links as -o: written in place, through the shell's own
+      // descriptor, and through a link that stays one.
+      {"echo old >log && ls -i log >inode && { echo header; $P encode $G | $P decode -o "
+       "/dev/stdout; echo footer; } >>log && ls -i log | cmp - inode && cat log",
+       0, "old\nheader\n" + grid + "footer\n", ""},
+      {"echo old >log && $P encode $G | $P decode -o /dev/stderr 2>>log; cat log", 0,
+       "old\n" + grid, ""},
+      {"mkfifo fifo && { cat fifo & } && $P encode $G | $P decode -o fifo; wait", 0, grid, ""},
+      {"ln -s new.dat link && $P encode $G | $P decode -o link && test -L link && cat new.dat", 0,
+       grid, ""},
+      {"ln -s loop1 loop2 && ln -s loop2 loop1 && $P encode $G | $P decode -o loop1", 1, "",
+       "gridcode-data: loop1: cannot be written: Too many levels of symbolic links"},
+      {"script -qec \"$P render $G -o - 2>message\" /dev/null >/dev/null || cat message >&2", 0, "",
+       "gridcode-data: standard output: is a terminal"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);

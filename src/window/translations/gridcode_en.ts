@@ -185,6 +185,14 @@ No file was changed.</source>
             <numerusform>%1 has palette index %2, but the palette has only %n entries</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the file is UTF-16 text without a byte order mark; save it as UTF-8, or as UTF-16 with one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a terminal</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>

@@ -195,6 +195,14 @@ No file was changed.</source>
             <numerusform>%1 のパレット番号は %2 ですが、パレットには %n 色しかありません</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the file is UTF-16 text without a byte order mark; save it as UTF-8, or as UTF-16 with one</source>
+        <translation>ファイルがバイト順マーク (BOM) のない UTF-16 のテキストです。UTF-8 か、BOM 付きの UTF-16 で保存し直してください</translation>
+    </message>
+    <message>
+        <source>it is a terminal</source>
+        <translation>端末です</translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>
