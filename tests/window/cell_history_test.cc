@@ -28,7 +28,7 @@ TEST_F(Form1FileTest, EachChangeIsOneStepThatTheKeysUndoAndRedo) {
   const QStringList codes = Codes();
   Write(Path("sprite.dat"), QByteArray("3210").repeated(35) + "\r\n");
 
-  const auto set = [](std::vector<std::pair<int, QString>> cells) {
+  const auto set = [](const std::vector<std::pair<int, QString>>& cells) {
     return [cells](CellTexts texts) {
       for (const auto& [index, text] : cells) texts[index] = text;
       return texts;
