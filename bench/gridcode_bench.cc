@@ -1,6 +1,7 @@
-// Benchmarks: the core encoding, one Command1 and one click of paint through
-// the real widgets, and loading grid files of 142 bytes and of 1 GB (paths
-// from GRIDCODE_SMALL_FILE and GRIDCODE_HUGE_FILE, made by scripts/bench).
+// Benchmarks: the core encoding; one Command1, one click of paint, one undo or
+// redo of a whole-grid step, and one mirror or move, through the real widgets;
+// and loading grid files of 142 bytes and of 1 GB (paths from
+// GRIDCODE_SMALL_FILE and GRIDCODE_HUGE_FILE, made by scripts/bench).
 
 #include <benchmark/benchmark.h>
 
@@ -8,7 +9,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QToolButton>
 #include <cstdlib>
+#include <memory>
 
 #include "encoder/data_lines.h"
 #include "storage/grid_file.h"
@@ -78,6 +81,58 @@ void BM_PaintClickThroughTheWindow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PaintClickThroughTheWindow)->Unit(benchmark::kMicrosecond);
+
+// A window whose cells all change when mirrored left to right: cell (row,
+// column) holds (row + column) mod 4.
+std::unique_ptr<gridcode::Form1> AsymmetricWindow() {
+  auto window = std::make_unique<gridcode::Form1>();
+  window->show();
+  for (int i = 0; i < gridcode::kCellCount; ++i) {
+    window->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i))
+        ->setText(QString::number((gridcode::RowOf(i) + gridcode::ColumnOf(i)) % 4));
+  }
+  return window;
+}
+
+// An undo or a redo, in turn, of a step that changed all 140 cells, by their
+// buttons: the fields written, their marks cleared, the picture drawn again.
+void BM_UndoOrRedoAllCellsThroughTheWindow(benchmark::State& state) {
+  const std::unique_ptr<gridcode::Form1> window = AsymmetricWindow();
+  auto* picture = window->findChild<QWidget*>(QStringLiteral("Picture"));
+  auto* cell = window->findChild<QLineEdit*>(QStringLiteral("Text1_0"));
+  const QString before = cell->text();
+  window->findChild<QToolButton*>(QStringLiteral("MirrorLeftRight"))->click();
+  const QString after = cell->text();
+  QToolButton* undo = window->findChild<QToolButton*>(QStringLiteral("Undo"));
+  QToolButton* redo = window->findChild<QToolButton*>(QStringLiteral("Redo"));
+  bool undoing = true;
+  for (auto _ : state) {
+    (undoing ? undo : redo)->click();
+    picture->repaint();
+    if (cell->text() != (undoing ? before : after)) state.SkipWithError("the cells did not change");
+    undoing = !undoing;
+  }
+}
+BENCHMARK(BM_UndoOrRedoAllCellsThroughTheWindow)->Unit(benchmark::kMicrosecond);
+
+// One mirror or move by its button, the six in turn, each changing all 140
+// cells and recorded as a step, the picture drawn again.
+void BM_MirrorOrMoveThroughTheWindow(benchmark::State& state) {
+  const std::unique_ptr<gridcode::Form1> window = AsymmetricWindow();
+  auto* picture = window->findChild<QWidget*>(QStringLiteral("Picture"));
+  QList<QToolButton*> tools;
+  for (const char* name :
+       {"MirrorLeftRight", "MirrorTopBottom", "MoveLeft", "MoveRight", "MoveUp", "MoveDown"}) {
+    tools << window->findChild<QToolButton*>(QLatin1String(name));
+  }
+  qsizetype next = 0;
+  for (auto _ : state) {
+    tools[next]->click();
+    picture->repaint();
+    next = (next + 1) % tools.size();
+  }
+}
+BENCHMARK(BM_MirrorOrMoveThroughTheWindow)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadGridFile(benchmark::State& state, const char* variable) {
   const char* path = std::getenv(variable);

@@ -26,6 +26,10 @@ class Dialogs {
   // that could not be loaded is not offered for saving.
   virtual void ForgetFileName() = 0;
 
+  // Makes the file dialog offer the file at `path` next time, as after
+  // choosing it, for a file opened without the dialog.
+  virtual void OfferFileName(const QString& path) = 0;
+
   // Reports a failure and waits until the user has read it.
   virtual void ShowFailure(const QString& title, const QString& message) = 0;
 

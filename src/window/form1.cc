@@ -1,11 +1,20 @@
 #include "window/form1.h"
 
+#include <QAction>
 #include <QButtonGroup>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QToolButton>
+#include <QUrl>
 #include <filesystem>
 #include <limits>
+#include <utility>
 
 #include "encoder/cell_value.h"
 #include "encoder/data_lines.h"
@@ -17,6 +26,7 @@
 #include "window/messages.h"
 #include "window/paint_swatch.h"
 #include "window/qt_dialogs.h"
+#include "window/tool_icons.h"
 
 namespace gridcode {
 namespace {
@@ -32,7 +42,9 @@ std::filesystem::path FileSystemPath(const QString& path) {
 
 Form1::Form1() : Form1(nullptr) {}
 
-Form1::Form1(std::unique_ptr<Dialogs> dialogs) : dialogs_(std::move(dialogs)) {
+Form1::Form1(std::unique_ptr<Dialogs> dialogs)
+    : dialogs_(std::move(dialogs)),
+      history_([this](const std::vector<CellText>& texts) { WriteCells(texts); }) {
   if (!dialogs_) dialogs_ = std::make_unique<QtDialogs>(this);
   CreateControls();
   // The load event: the grid starts with "0" in every cell.
@@ -40,9 +52,19 @@ Form1::Form1(std::unique_ptr<Dialogs> dialogs) : dialogs_(std::move(dialogs)) {
   ResetGrid(document);
   WriteFields(document);
   picture_->Show(document.cells);
+  // From here on every change of a cell's text is followed.
+  for (int i = 0; i < kCellCount; ++i) {
+    cell_texts_[i] = Text1[i]->text();
+    connect(Text1[i], &QLineEdit::textChanged, this,
+            [this, i](const QString& text) { CellChanged(i, text); });
+  }
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+  // The picture is hidden with the window as it goes, and must not report a
+  // stroke to it then.
+  picture_->disconnect(this);
+}
 
 void Form1::CreateControls() {
   setObjectName(QStringLiteral("Form1"));
@@ -50,6 +72,7 @@ void Form1::CreateControls() {
   namespace layout = form1_layout;
   setFont(layout::FormFont());
   setFixedSize(layout::ClientSize());
+  setAcceptDrops(true);
 
   // Controls are made in tab order, which is the toolkit's default focus chain.
   const auto make_field = [this](const QString& name, const QString& accessible_name,
@@ -59,6 +82,7 @@ void Form1::CreateControls() {
     field->setAccessibleName(accessible_name);
     field->setGeometry(geometry);
     field->setMaxLength(std::numeric_limits<int>::max());
+    field->installEventFilter(this);
     return field;
   };
   for (int i = 0; i < kCellCount; ++i) {
@@ -103,12 +127,83 @@ void Form1::CreateControls() {
   connect(LOAD, &QPushButton::clicked, this, &Form1::LoadGrid);
   connect(swatches_, &QButtonGroup::idClicked, picture_, &GridPictureView::SetPaintValue);
   connect(picture_, &GridPictureView::Painted, this, &Form1::PaintCells);
+  connect(picture_, &GridPictureView::StrokeEnded, this, &Form1::RecordStroke);
+  CreateTools();
   Text1[0]->setFocus();
+}
+
+void Form1::CreateTools() {
+  namespace layout = form1_layout;
+  // A tool is an action of the window, so that its keys work whatever has
+  // the focus, shown by a button out of the Tab chain.
+  int slot = 0;
+  const auto add_tool = [this, &slot](const QString& name, ToolIcon icon, const QString& text,
+                                      const QList<QKeySequence>& keys) {
+    auto* action = new QAction(MakeToolIcon(icon), text, this);
+    action->setShortcuts(keys);
+    QStringList key_names;
+    for (const QKeySequence& key : keys) key_names << key.toString(QKeySequence::NativeText);
+    action->setToolTip(tr("%1 (%2)").arg(text, key_names.join(QStringLiteral(", "))));
+    addAction(action);
+    tools_.append(action);
+    auto* button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setDefaultAction(action);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(layout::ToolRect(slot++));
+    button->setIconSize(layout::ToolIconSize());
+    button->setAccessibleName(text);
+    return action;
+  };
+  QUndoStack& stack = history_.stack();
+  QAction* undo = add_tool(QStringLiteral("Undo"), ToolIcon::kUndo, tr("Undo"),
+                           {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  QAction* redo = add_tool(
+      QStringLiteral("Redo"), ToolIcon::kRedo, tr("Redo"),
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  undo->setEnabled(false);
+  redo->setEnabled(false);
+  connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+  connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+  // A stroke under way is a step of its own, ended before the history moves.
+  connect(undo, &QAction::triggered, this, [this] {
+    picture_->EndStroke();
+    history_.Undo();
+  });
+  connect(redo, &QAction::triggered, this, [this] {
+    picture_->EndStroke();
+    history_.Redo();
+  });
+  struct ShapeTool {
+    Shape shape;
+    const char* name;
+    ToolIcon icon;
+    QString text;
+    QKeySequence key;
+  };
+  const ShapeTool shape_tools[] = {
+      {Shape::kMirrorLeftRight, "MirrorLeftRight", ToolIcon::kMirrorLeftRight,
+       tr("Mirror left to right"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)},
+      {Shape::kMirrorTopBottom, "MirrorTopBottom", ToolIcon::kMirrorTopBottom,
+       tr("Mirror top to bottom"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+      {Shape::kMoveLeft, "MoveLeft", ToolIcon::kMoveLeft, tr("Move one cell left"),
+       QKeySequence(Qt::ALT | Qt::Key_Left)},
+      {Shape::kMoveRight, "MoveRight", ToolIcon::kMoveRight, tr("Move one cell right"),
+       QKeySequence(Qt::ALT | Qt::Key_Right)},
+      {Shape::kMoveUp, "MoveUp", ToolIcon::kMoveUp, tr("Move one cell up"),
+       QKeySequence(Qt::ALT | Qt::Key_Up)},
+      {Shape::kMoveDown, "MoveDown", ToolIcon::kMoveDown, tr("Move one cell down"),
+       QKeySequence(Qt::ALT | Qt::Key_Down)},
+  };
+  for (const ShapeTool& tool : shape_tools) {
+    QAction* action = add_tool(QLatin1String(tool.name), tool.icon, tool.text, {tool.key});
+    connect(action, &QAction::triggered, this, [this, shape = tool.shape] { Reshape(shape); });
+  }
 }
 
 GridDocument Form1::ReadFields() const {
   GridDocument document;
-  document.cells = CellTexts();
+  document.cells = ReadCells();
   for (int i = 0; i < kRows; ++i) document.row_codes[i] = Text2[i]->text().toStdString();
   for (int i = 0; i < kDataLineCount; ++i) {
     document.data_lines[i] = Text3[i]->text().toStdString();
@@ -116,7 +211,7 @@ GridDocument Form1::ReadFields() const {
   return document;
 }
 
-Cells Form1::CellTexts() const {
+Cells Form1::ReadCells() const {
   Cells cells;
   for (int i = 0; i < kCellCount; ++i) cells[i] = Text1[i]->text().toStdString();
   return cells;
@@ -124,6 +219,7 @@ Cells Form1::CellTexts() const {
 
 void Form1::WriteFields(const GridDocument& document) {
   // Only changed texts are set, so unchanged fields keep their cursor and undo.
+  const QScopedValueRollback writing(writing_cells_, true);
   const auto write = [](QLineEdit* field, const std::string& text) {
     const QString new_text = ToQString(text);
     if (field->text() != new_text) field->setText(new_text);
@@ -171,17 +267,116 @@ void Form1::MarkCell(int index, const QString& explanation) {
 void Form1::PaintCells(const QList<int>& indices, int value) {
   // The painted cells hold a digit 0 to 3, so their marks go; the row codes
   // and DATA lines wait for Command1, as after typing.
+  if (!stroke_before_) stroke_before_ = cell_texts_;
   const QString digit = QString::number(value);
-  for (const int index : indices) {
-    if (Text1[index]->text() != digit) Text1[index]->setText(digit);
-    MarkCell(index, QString());
+  std::vector<CellText> texts;
+  texts.reserve(indices.size());
+  for (const int index : indices) texts.push_back({index, digit});
+  WriteCells(texts);
+}
+
+void Form1::RecordStroke() {
+  if (!stroke_before_) return;
+  history_.Record(*stroke_before_, cell_texts_);
+  stroke_before_.reset();
+}
+
+void Form1::Reshape(Shape shape) { ChangeCells(Reshaped(cell_texts_, shape)); }
+
+void Form1::WriteCells(const std::vector<CellText>& texts) {
+  {
+    const QScopedValueRollback writing(writing_cells_, true);
+    for (const CellText& cell : texts) {
+      if (Text1[cell.index]->text() != cell.text) Text1[cell.index]->setText(cell.text);
+      MarkCell(cell.index, QString());
+    }
   }
-  picture_->Show(CellTexts());
+  picture_->Show(ReadCells());
+}
+
+void Form1::ChangeCells(const CellTexts& after) {
+  picture_->EndStroke();
+  const CellTexts before = cell_texts_;
+  std::vector<CellText> texts;
+  for (int i = 0; i < kCellCount; ++i) {
+    if (after[i] != before[i]) texts.push_back({i, after[i]});
+  }
+  if (texts.empty()) return;
+  WriteCells(texts);
+  history_.Record(before, cell_texts_);
+}
+
+void Form1::CellChanged(int index, const QString& text) {
+  if (writing_cells_) {
+    cell_texts_[index] = text;
+    return;
+  }
+  picture_->EndStroke();
+  const QString before = std::exchange(cell_texts_[index], text);
+  history_.RecordTyping(index, before, text);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+      // A text field claims the keys of its own undo and redo before the
+      // window's actions see them; the grid's history answers them instead.
+      const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
+      for (const QAction* tool : std::as_const(tools_)) {
+        if (tool->shortcuts().contains(key)) {
+          event->ignore();
+          return true;
+        }
+      }
+      break;
+    }
+    case QEvent::FocusOut:
+      history_.EndTyping();
+      break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      if (TakeFileDrop(static_cast<QDropEvent*>(event))) return true;
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) { TakeFileDrop(event); }
+void Form1::dragMoveEvent(QDragMoveEvent* event) { TakeFileDrop(event); }
+void Form1::dropEvent(QDropEvent* event) { TakeFileDrop(event); }
+
+bool Form1::TakeFileDrop(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  QStringList paths;
+  for (const QUrl& url : urls) {
+    if (!url.isLocalFile()) return false;
+    paths << url.toLocalFile();
+  }
+  if (paths.isEmpty()) return false;
+  event->acceptProposedAction();
+  if (event->type() == QEvent::Drop) {
+    // Opened after the drop, so that a message does not keep the file
+    // manager waiting for the drop to end.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { OpenDropped(paths); }, Qt::QueuedConnection);
+  }
+  return true;
+}
+
+void Form1::OpenDropped(const QStringList& paths) {
+  if (paths.size() != 1) {
+    Show(Form1Messages::OneFileAtATime(static_cast<int>(paths.size())));
+    return;
+  }
+  Open(paths.first());
 }
 
 void Form1::SaveGrid() {
   // The file's contents are made from the cells as they are when SAVE is pressed.
-  const Cells cells = CellTexts();
+  const Cells cells = ReadCells();
   const QString path = dialogs_->SaveFileName();
   if (path.isEmpty()) return;  // cancelled
   const std::filesystem::path target = FileSystemPath(path);
@@ -202,19 +397,28 @@ void Form1::SaveGrid() {
 void Form1::LoadGrid() {
   const QString path = dialogs_->OpenFileName();
   if (path.isEmpty()) return;  // cancelled
-  Expected<CellsFile, CellsFileError> file =
+  Load(path);
+}
+
+void Form1::Open(const QString& path) {
+  if (Load(path)) dialogs_->OfferFileName(QFileInfo(path).absoluteFilePath());
+}
+
+bool Form1::Load(const QString& path) {
+  const Expected<CellsFile, CellsFileError> file =
       LoadCells(FileSystemPath(path), Readable::kRegularFilesOnly, Accepted::kGridFilesAndPictures);
   if (!file) {
     // SAVE must not offer this file's name: the grid in the window is not its grid.
     dialogs_->ForgetFileName();
     Show(Form1Messages::CannotLoad(path, file.error()));
-    return;
+    return false;
   }
   // Only the cells change; the row codes and DATA lines stay until Command1.
-  GridDocument document = ReadFields();
-  document.cells = std::move(file->cells);
-  WriteFields(document);
-  ShowReadings(document.cells);
+  CellTexts texts;
+  for (int i = 0; i < kCellCount; ++i) texts[i] = ToQString(file->cells[i]);
+  ChangeCells(texts);
+  ShowReadings(file->cells);
+  return true;
 }
 
 void Form1::Show(const Message& failure) { dialogs_->ShowFailure(failure.title, failure.text); }

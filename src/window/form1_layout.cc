@@ -28,6 +28,7 @@ constexpr Box kPictureBox = {840, 6720, kColumns* kPictureCellTwips, kRows* kPic
 // The swatches stand below the picture, in line with grid columns 0 to 3,
 // level with the middle of SAVE: squares the size of a cell.
 constexpr int kSwatchTop = 8340;
+constexpr std::array<int, kToolSlots> kToolColumn = {5, 6, 7, 8, 10, 11, 12, 13};
 
 constexpr double kFontPoints = 14.25;
 constexpr double kCommand1FontPoints = 9;
@@ -67,6 +68,12 @@ QRect PictureRect() { return kPictureBox.Pixels(); }
 QRect SwatchRect(int value) {
   return Box{kColumnLeft[value], kSwatchTop, kCellSize, kCellSize}.Pixels();
 }
+
+QRect ToolRect(int slot) {
+  return Box{kColumnLeft[kToolColumn[slot]], kSwatchTop, kCellSize, kCellSize}.Pixels();
+}
+
+QSize ToolIconSize() { return Box{0, 0, 270, 270}.Pixels().size(); }
 
 QFont FormFont() { return GothicFont(kFontPoints); }
 QFont Command1Font() { return GothicFont(kCommand1FontPoints); }

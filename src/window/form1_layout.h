@@ -45,6 +45,14 @@ QRect PictureRect();
 // The swatch of the value `value`, 0 to 3.
 QRect SwatchRect(int value);
 
+// The tool button `slot`, 0 to 7, in the row of the swatches and in line with
+// grid columns 5 and 6 (undo, redo), 7 and 8 (the mirrors) and 10 to 13 (the
+// moves): squares the size of a cell, clear of SAVE.
+inline constexpr int kToolSlots = 8;
+QRect ToolRect(int slot);
+// The size of a tool button's icon.
+QSize ToolIconSize();
+
 // The window's font, and the smaller one of Command1: the Japanese
 // proportional Gothic the window was drawn with, or the closest installed.
 QFont FormFont();

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "picture/grid_picture.h"
 
@@ -64,21 +65,54 @@ QPoint GridPictureView::CellAt(const QPointF& position) const {
           static_cast<int>(std::floor((position.y() - kFrame) / cell_height))};
 }
 
+void GridPictureView::EndStroke() {
+  if (stroke_button_ == Qt::NoButton) return;
+  stroke_button_ = Qt::NoButton;
+  if (std::exchange(painted_, false)) emit StrokeEnded();
+}
+
+bool GridPictureView::event(QEvent* event) {
+  // A modal dialog opening, another window taking the focus or a grab
+  // elsewhere takes the mouse, and its release, from the picture.
+  switch (event->type()) {
+    case QEvent::WindowBlocked:
+    case QEvent::WindowDeactivate:
+    case QEvent::UngrabMouse:
+      EndStroke();
+      break;
+    default:
+      break;
+  }
+  return QWidget::event(event);
+}
+
+void GridPictureView::hideEvent(QHideEvent* event) {
+  EndStroke();
+  QWidget::hideEvent(event);
+}
+
 void GridPictureView::mousePressEvent(QMouseEvent* event) {
   const Qt::MouseButton button = event->button();
-  if (stroke_button_ != Qt::NoButton || (button != Qt::LeftButton && button != Qt::RightButton)) {
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  // A second button pressed during a stroke is ignored; a stroke whose button
+  // is no longer held was released unseen, and ends here.
+  if (stroke_button_ != Qt::NoButton && button != stroke_button_ &&
+      (event->buttons() & stroke_button_) != 0) {
     return;
   }
+  EndStroke();
   stroke_button_ = button;
   stroke_value_ = button == Qt::LeftButton ? paint_value_ : 0;
   last_cell_ = CellAt(event->position());
-  if (InGrid(last_cell_)) {
-    emit Painted({CellIndex(last_cell_.y(), last_cell_.x())}, stroke_value_);
-  }
+  if (InGrid(last_cell_)) Paint({CellIndex(last_cell_.y(), last_cell_.x())});
 }
 
 void GridPictureView::mouseMoveEvent(QMouseEvent* event) {
   if (stroke_button_ == Qt::NoButton) return;
+  if ((event->buttons() & stroke_button_) == 0) {
+    EndStroke();
+    return;
+  }
   const QPoint cell = CellAt(event->position());
   PaintLine(last_cell_, cell);
   last_cell_ = cell;
@@ -87,7 +121,12 @@ void GridPictureView::mouseMoveEvent(QMouseEvent* event) {
 void GridPictureView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != stroke_button_) return;
   PaintLine(last_cell_, CellAt(event->position()));
-  stroke_button_ = Qt::NoButton;
+  EndStroke();
+}
+
+void GridPictureView::Paint(const QList<int>& indices) {
+  painted_ = true;
+  emit Painted(indices, stroke_value_);
 }
 
 void GridPictureView::PaintLine(QPoint from, QPoint to) {
@@ -110,7 +149,7 @@ void GridPictureView::PaintLine(QPoint from, QPoint to) {
     }
     if (InGrid(cell)) indices.append(CellIndex(cell.y(), cell.x()));
   }
-  if (!indices.isEmpty()) emit Painted(indices, stroke_value_);
+  if (!indices.isEmpty()) Paint(indices);
 }
 
 }  // namespace gridcode

@@ -7,6 +7,11 @@
 // with 0; dragging paints every cell on the way, along a straight line
 // between two pointer positions, so a fast stroke leaves no gap. The view
 // only reports the cells painted; the window writes them into the grid.
+//
+// A stroke runs from the press to the release of its button, and ends too
+// whenever the picture loses the mouse: a dialog or another window opens, the
+// window loses the focus or is hidden, or the button turns out to have been
+// released where the picture did not see it. The next press starts a new one.
 
 #ifndef GRIDCODE_WINDOW_GRID_PICTURE_VIEW_H_
 #define GRIDCODE_WINDOW_GRID_PICTURE_VIEW_H_
@@ -43,11 +48,18 @@ class GridPictureView : public QWidget {
   // Sets the value that the left button paints; the right button paints 0.
   void SetPaintValue(int value) { paint_value_ = value; }
 
+  // Ends the stroke under way, if any.
+  void EndStroke();
+
  signals:
   // The user painted the cells `indices`, in the order passed, with `value`.
   void Painted(const QList<int>& indices, int value);
+  // The stroke that painted ended.
+  void StrokeEnded();
 
  protected:
+  bool event(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -60,11 +72,14 @@ class GridPictureView : public QWidget {
   // Paints the cells of the grid on the line from `from` to `to`, `to`
   // included and `from` not, and reports them.
   void PaintLine(QPoint from, QPoint to);
+  // Reports the cells `indices` painted by the stroke.
+  void Paint(const QList<int>& indices);
 
   QImage image_;
   int paint_value_ = 3;
   Qt::MouseButton stroke_button_ = Qt::NoButton;  // the button of the stroke under way
   int stroke_value_ = 0;
+  bool painted_ = false;  // the stroke under way painted a cell
   QPoint last_cell_;
 };
 

@@ -91,6 +91,12 @@ Message Form1Messages::CannotLoad(const QString& path, const CellsFileError& err
               .arg(QDir::toNativeSeparators(path), Reason(error))};
 }
 
+Message Form1Messages::OneFileAtATime(int count) {
+  return {tr("Cannot load"), tr("%1 files were dropped, and gridcode opens one file at a time."
+                                "\n\nThe grid is unchanged.")
+                                 .arg(count)};
+}
+
 Message Form1Messages::WillNotLoadBack(const std::vector<int>& indices, const Cells& cells) {
   constexpr std::size_t kListed = 5;
   QStringList listed;

@@ -45,6 +45,9 @@ class Form1Messages {
   // LOAD could not read cells from the file at `path`.
   static Message CannotLoad(const QString& path, const CellsFileError& error);
 
+  // `count` files, more than one, were dropped on the window.
+  static Message OneFileAtATime(int count);
+
   // SAVE asks before writing a grid file in which the cells `indices` of
   // `cells` will not load back as they are.
   static Message WillNotLoadBack(const std::vector<int>& indices, const Cells& cells);

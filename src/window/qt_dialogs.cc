@@ -1,9 +1,11 @@
 #include "window/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <utility>
 
 #include "window/file_filter.h"
 
@@ -39,7 +41,16 @@ void QtDialogs::UpdateDefaultSuffix() {
 
 QString QtDialogs::ChooseFile() {
   QFileDialog& dialog = FileDialog();
-  if (dialog.exec() != QDialog::Accepted) return {};
+  if (!offered_.isEmpty()) dialog.selectFile(std::exchange(offered_, QString()));
+  const int result = dialog.exec();
+  // A popup of the dialog, such as the list of names completing a typed one,
+  // can outlast it when a name is taken with Enter, and would stay over Form1
+  // and swallow the next click.
+  while (QWidget* popup = QApplication::activePopupWidget()) {
+    popup->hide();
+    if (popup == QApplication::activePopupWidget()) break;
+  }
+  if (result != QDialog::Accepted) return {};
   const QStringList chosen = dialog.selectedFiles();
   return chosen.isEmpty() ? QString() : chosen.first();
 }
@@ -63,9 +74,12 @@ QString QtDialogs::OpenFileName() {
 void QtDialogs::ForgetFileName() {
   // The dialog keeps the name last chosen in its name field, and empties it
   // for nothing but the user; selectFile() ignores an empty name.
+  offered_.clear();
   if (!DLG) return;
   if (auto* name = DLG->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
 }
+
+void QtDialogs::OfferFileName(const QString& path) { offered_ = path; }
 
 void QtDialogs::ShowFailure(const QString& title, const QString& message) {
   QMessageBox::warning(parent_, title, message);

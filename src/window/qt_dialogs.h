@@ -21,6 +21,7 @@ class QtDialogs : public Dialogs {
   QString SaveFileName() override;
   QString OpenFileName() override;
   void ForgetFileName() override;
+  void OfferFileName(const QString& path) override;
   void ShowFailure(const QString& title, const QString& message) override;
   bool Confirm(const QString& title, const QString& question) override;
 
@@ -34,6 +35,7 @@ class QtDialogs : public Dialogs {
 
   QWidget* parent_;
   QPointer<QFileDialog> DLG;
+  QString offered_;  // the path to offer when the dialog is next shown
 };
 
 }  // namespace gridcode

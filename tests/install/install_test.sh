@@ -44,6 +44,12 @@ if [ "$window" = ON ]; then
   done
   grep -q "<release version=\"$version\"" "share/metainfo/$app_id.metainfo.xml" ||
     fail "the metadata does not carry version $version"
+  # A file manager opens a file with gridcode; the program answers as Qt programs do.
+  grep -qx 'Exec=gridcode %f' "share/applications/$app_id.desktop" ||
+    fail "the desktop entry does not pass the file"
+  [ "$(QT_QPA_PLATFORM=offscreen timeout 20 bin/gridcode --version)" = "gridcode $version" ] ||
+    fail "gridcode --version"
+  QT_QPA_PLATFORM=offscreen timeout 20 bin/gridcode --help | grep -q FILE || fail "gridcode --help"
 fi
 for page in $pages; do
   gzip -dc "share/man/man1/$page.1.gz" | head -n 1 | grep -q "\"gridcode $version\"" ||

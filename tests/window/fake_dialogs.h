@@ -25,6 +25,10 @@ class FakeDialogs : public Dialogs {
   QString SaveFileName() override { return NextFileName(QStringLiteral("save")); }
   QString OpenFileName() override { return NextFileName(QStringLiteral("open")); }
   void ForgetFileName() override { file_dialogs << QStringLiteral("forget"); }
+  void OfferFileName(const QString& path) override {
+    file_dialogs << QStringLiteral("offer");
+    offered = path;
+  }
   void ShowFailure(const QString& title, const QString& message) override {
     failures.push_back({title, message});
   }
@@ -38,7 +42,8 @@ class FakeDialogs : public Dialogs {
 
   std::vector<Message> failures;
   std::vector<Message> questions;
-  QStringList file_dialogs;  // "save", "open" or "forget", in the order asked
+  QStringList file_dialogs;  // "save", "open", "forget" or "offer", in the order asked
+  QString offered;           // the path last offered
 
  private:
   QString NextFileName(const QString& mode) {

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,7 @@
 
 #include "fake_dialogs.h"
 #include "window/form1.h"
+#include "window/grid_picture_view.h"
 
 // Lets test failures print texts readably.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -54,9 +56,50 @@ class Form1Test : public ::testing::Test {
   }
   void Click(const char* button) const { QTest::mouseClick(Button(button), Qt::LeftButton); }
 
+  GridPictureView* Picture() const {
+    return window_->findChild<GridPictureView*>(QStringLiteral("Picture"));
+  }
+  // The palette index drawn for cell `index`.
+  int Drawn(int index) const {
+    return Picture()->image().pixelIndex(ColumnOf(index), RowOf(index));
+  }
+  // The middle of the square of the cell at `row`, `column`, in the picture.
+  QPoint Middle(int row, int column) const {
+    const int cell = (Picture()->width() - 2 * GridPictureView::kFrame) / kColumns;
+    return {GridPictureView::kFrame + column * cell + cell / 2,
+            GridPictureView::kFrame + row * cell + cell / 2};
+  }
+  // Presses `button` at the first point, moves through the others with it
+  // held, one mouse event each, and lets go at the last.
+  void Stroke(Qt::MouseButton button, const QList<QPoint>& points) const {
+    QWidget* picture = Picture();
+    QTest::mousePress(picture, button, Qt::NoModifier, points.first());
+    for (const QPoint& point : points.mid(1)) {
+      QMouseEvent move(QEvent::MouseMove, point, picture->mapToGlobal(point), Qt::NoButton, button,
+                       Qt::NoModifier);
+      QApplication::sendEvent(picture, &move);
+    }
+    QTest::mouseRelease(picture, button, Qt::NoModifier, points.last());
+  }
+  // The texts of the row codes and DATA lines.
+  QStringList Codes() const {
+    QStringList codes;
+    for (int row = 0; row < kRows; ++row) codes << RowCode(row)->text();
+    return codes << DataLine(0)->text() << DataLine(1)->text();
+  }
+  // Presses `key` as a user does, into whatever has the focus.
+  static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  }
+
   QStringList AllTexts() const {
     QStringList texts;
     for (QLineEdit* field : window_->findChildren<QLineEdit*>()) texts << field->text();
+    return texts;
+  }
+  CellTexts Texts() const {
+    CellTexts texts;
+    for (int i = 0; i < kCellCount; ++i) texts[i] = Cell(i)->text();
     return texts;
   }
   QString CellsJoined() const {

@@ -8,11 +8,15 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
+#include <QUrl>
 
 #include "form1_fixture.h"
 #include "picture/grid_picture.h"
+#include "window/command_line.h"
 #include "window/grid_picture_view.h"
 
 namespace gridcode {
@@ -48,6 +52,24 @@ TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_TRUE(Button(b.name)->isVisible());
   }
   EXPECT_EQ(window_->findChildren<QLineEdit*>().size(), 152);
+  // The tools stand in the row of the swatches, clear of every other control,
+  // out of the Tab chain, with names and tooltips that give their keys.
+  const char* tools[] = {"Undo",     "Redo",      "MirrorLeftRight", "MirrorTopBottom",
+                         "MoveLeft", "MoveRight", "MoveUp",          "MoveDown"};
+  const int tool_left[] = {216, 248, 288, 320, 384, 416, 448, 480};
+  for (int i = 0; i < 8; ++i) {
+    const auto* tool = window_->findChild<QToolButton*>(QLatin1String(tools[i]));
+    ASSERT_NE(tool, nullptr) << tools[i];
+    EXPECT_EQ(tool->geometry(), QRect(tool_left[i], 556, 25, 25)) << tools[i];
+    EXPECT_EQ(tool->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(tool->accessibleName().isEmpty());
+    const QString keys = tool->defaultAction()->shortcut().toString(QKeySequence::NativeText);
+    EXPECT_TRUE(tool->toolTip().contains(keys)) << tool->toolTip().toStdString();
+    for (const QWidget* other : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      EXPECT_TRUE(other == tool || !other->geometry().intersects(tool->geometry()))
+          << tools[i] << " overlaps " << other->objectName().toStdString();
+    }
+  }
 }
 
 TEST_F(Form1Test, FontsAreTheJapaneseGothicOrAnInstalledStandIn) {
@@ -262,6 +284,52 @@ TEST_F(Form1FileTest, LoadFailuresLeaveTheGridAndSayWhy) {
     EXPECT_EQ(AllTexts(), texts);
   }
   EXPECT_TRUE(window_->isVisible());
+}
+
+// `gridcode FILE` opens FILE as LOAD does, and SAVE then offers it; a file
+// that cannot be read gets LOAD's message and leaves the start-up grid.
+TEST_F(Form1FileTest, OpensTheFileNamedOnTheCommandLine) {
+  Write(Path("art.dat"), "0123\r\n");
+  window_->Open(FileFromCommandLine({"gridcode", Path("missing.dat")}));
+  ASSERT_EQ(dialogs_->failures.size(), 1u);
+  EXPECT_TRUE(dialogs_->failures[0].text.contains("cannot be read"));
+  EXPECT_EQ(CellsJoined(), QString(kCellCount, QLatin1Char('0')));
+  const QString folder = QDir::currentPath();
+  QDir::setCurrent(folder_.path());
+  window_->Open(FileFromCommandLine({"gridcode", "art.dat"}));
+  QDir::setCurrent(folder);
+  EXPECT_EQ(CellsJoined(), "0123");
+  EXPECT_EQ(dialogs_->offered, Path("art.dat"));
+  EXPECT_EQ(dialogs_->failures.size(), 1u);
+}
+
+// A file dropped from a file manager, on a cell as anywhere, loads as with
+// LOAD in one step; several files change nothing and say why.
+TEST_F(Form1FileTest, ADroppedFileLoadsAndSeveralAreRefused) {
+  Write(Path("a.dat"), "3333\r\n");
+  const auto drop = [this](const QStringList& names) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& name : names) urls << QUrl::fromLocalFile(Path(name));
+    data.setUrls(urls);
+    data.setText(Path(names.first()));
+    QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Cell(20), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Cell(20), &drop);
+    QCoreApplication::processEvents();
+  };
+  const QString start = CellsJoined();
+  drop({"a.dat", "a.dat"});
+  ASSERT_EQ(dialogs_->failures.size(), 1u);
+  EXPECT_TRUE(dialogs_->failures[0].text.contains("one file at a time"));
+  EXPECT_EQ(CellsJoined(), start);
+  drop({"a.dat"});
+  EXPECT_EQ(CellsJoined(), "3333");
+  EXPECT_EQ(dialogs_->offered, Path("a.dat"));
+  Cell(0)->setFocus();
+  Press(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(CellsJoined(), start);
 }
 
 TEST_F(Form1FileTest, FailedSaveKeepsTheOldFile) {

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "form1_fixture.h"
 #include "picture/grid_picture.h"
@@ -14,39 +15,8 @@ namespace {
 
 class GridPictureViewTest : public Form1FileTest {
  protected:
-  GridPictureView* Picture() const {
-    return window_->findChild<GridPictureView*>(QStringLiteral("Picture"));
-  }
   QAbstractButton* Swatch(int value) const {
     return window_->findChild<QAbstractButton*>(QStringLiteral("Swatch_%1").arg(value));
-  }
-  // The palette index drawn for cell `index`.
-  int Drawn(int index) const {
-    return Picture()->image().pixelIndex(ColumnOf(index), RowOf(index));
-  }
-  // The middle of the square of the cell at `row`, `column`, in the picture.
-  QPoint Middle(int row, int column) const {
-    const int cell = (Picture()->width() - 2 * GridPictureView::kFrame) / kColumns;
-    return {GridPictureView::kFrame + column * cell + cell / 2,
-            GridPictureView::kFrame + row * cell + cell / 2};
-  }
-  // Presses `button` at the first point, moves through the others with it
-  // held, one mouse event each, and lets go at the last.
-  void Stroke(Qt::MouseButton button, const QList<QPoint>& points) const {
-    QWidget* picture = Picture();
-    QTest::mousePress(picture, button, Qt::NoModifier, points.first());
-    for (const QPoint& point : points.mid(1)) {
-      QMouseEvent move(QEvent::MouseMove, point, picture->mapToGlobal(point), Qt::NoButton, button,
-                       Qt::NoModifier);
-      QApplication::sendEvent(picture, &move);
-    }
-    QTest::mouseRelease(picture, button, Qt::NoModifier, points.last());
-  }
-  // The texts of the row codes and DATA lines.
-  QStringList Codes() const {
-    QStringList codes;
-    for (int row = 0; row < kRows; ++row) codes << RowCode(row)->text();
-    return codes << DataLine(0)->text() << DataLine(1)->text();
   }
   // Reads back the picture file at `path`.
   Expected<GridPicture, ImportError> SavedPicture(const QString& path) const {
@@ -153,6 +123,36 @@ TEST_F(GridPictureViewTest, PaintsWithTheMouseAsPixelEditorsDo) {
   for (int i = 0; i < kCellCount; ++i) EXPECT_EQ(Drawn(i), Cell(i)->text().toInt()) << i;
   EXPECT_EQ(Codes(), codes);
   EXPECT_TRUE(dialogs_->failures.empty());
+}
+
+// With SAVE holding the focus, the left button goes down on the picture,
+// Space opens SAVE's dialog, the button comes up over the dialog and Esc
+// closes it. The picture never saw the release, yet a right-button drag then
+// erases three cells and paints nothing else.
+TEST_F(GridPictureViewTest, AStrokeEndsWhenADialogTakesTheMouse) {
+  window_ = std::make_unique<Form1>();  // the toolkit's own dialogs
+  window_->show();
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  const auto in_dialog = [this](Qt::MouseButton released) {
+    QTimer::singleShot(0, window_.get(), [this, released] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (released != Qt::NoButton) QTest::mouseRelease(dialog, released);
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+  };
+  for (int column = 3; column <= 5; ++column) Cell(CellIndex(9, column))->setText("3");
+  const QString start = CellsJoined();
+  in_dialog(Qt::NoButton);
+  Click("Save");
+  QTest::mousePress(Picture(), Qt::LeftButton, Qt::NoModifier, Middle(2, 2));
+  in_dialog(Qt::LeftButton);
+  QTest::keyClick(Button("Save"), Qt::Key_Space);
+  Stroke(Qt::RightButton, {Middle(9, 3), Middle(9, 4), Middle(9, 5)});
+  QString expected = start;
+  expected[CellIndex(2, 2)] = '3';
+  for (int column = 3; column <= 5; ++column) expected[CellIndex(9, column)] = '0';
+  EXPECT_EQ(CellsJoined(), expected);
 }
 
 TEST_F(GridPictureViewTest, SavingToAPictureKeepsItAPicture) {

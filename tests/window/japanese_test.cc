@@ -36,6 +36,8 @@ TEST(JapaneseTest, MessagesAreJapaneseAndFixedTextsAreNot) {
             QStringLiteral("2 行 2 列のセル"));
   EXPECT_EQ(window.findChild<QAbstractButton*>(QStringLiteral("Swatch_3"))->accessibleName(),
             QStringLiteral("3 で塗る"));
+  EXPECT_EQ(window.findChild<QAbstractButton*>(QStringLiteral("Undo"))->accessibleName(),
+            QStringLiteral("元に戻す"));
 
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Form1"));
   EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), "Command1");

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -87,6 +89,43 @@ TEST(QtDialogsTest, AForgottenNameIsNotOfferedAgain) {
     EXPECT_EQ(dialogs.SaveFileName(), QString());
   }
   EXPECT_EQ(offered, QStringList({"art.png", ""}));
+}
+
+// A name typed and taken with Enter while the list of names completing it is
+// open leaves no list over the window. A file opened without the dialog, from
+// another folder, is the one it offers next.
+TEST(QtDialogsTest, LeavesNoListOpenAndOffersAFileOpenedWithoutIt) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("other")));
+  for (const char* name : {"art1.dat", "art2.dat", "other/art3.dat"}) {
+    QFile file(folder.filePath(QLatin1String(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  QWidget parent;
+  QtDialogs dialogs(&parent);
+  QTimer::singleShot(0, &parent, [&] {
+    auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
+    dialog->setDirectory(folder.path());
+    QTest::qWait(300);  // the folder's files are listed in the background
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QTest::keyClicks(name, QStringLiteral("art1.dat"));
+    QWidget* list = QApplication::activePopupWidget();  // which takes the keys while open
+    QTest::keyClick(list != nullptr ? list : name, Qt::Key_Return);
+  });
+  EXPECT_EQ(dialogs.OpenFileName(), folder.filePath(QStringLiteral("art1.dat")));
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+  dialogs.OfferFileName(folder.filePath(QStringLiteral("other/art3.dat")));
+  QStringList offered;
+  QTimer::singleShot(0, &parent, [&] {
+    auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
+    offered << dialog->directory().path()
+            << dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+    dialog->reject();
+  });
+  EXPECT_EQ(dialogs.SaveFileName(), QString());
+  EXPECT_EQ(offered, QStringList({folder.filePath(QStringLiteral("other")), "art3.dat"}));
 }
 
 }  // namespace

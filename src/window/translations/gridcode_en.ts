@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>gridcode::CommandLine</name>
+    <message>
+        <source>Draw with the values 0 to 3 in a grid of 14 by 10 cells, and turn it into BASIC DATA lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A grid file or PNG picture to open, as LOAD opens it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files were given, and gridcode opens one file at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>gridcode::Form1</name>
     <message numerus="yes">
         <source>and %n more</source>
@@ -191,6 +206,47 @@ No file was changed.</source>
     </message>
     <message>
         <source>it is a terminal</source>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirror left to right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mirror top to bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move one cell left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move one cell right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move one cell up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move one cell down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files were dropped, and gridcode opens one file at a time.
+
+The grid is unchanged.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>gridcode::CommandLine</name>
+    <message>
+        <source>Draw with the values 0 to 3 in a grid of 14 by 10 cells, and turn it into BASIC DATA lines.</source>
+        <translation>14 × 10 のセルのグリッドに 0 から 3 の値で絵を描き、BASIC の DATA 行に変換します。</translation>
+    </message>
+    <message>
+        <source>A grid file or PNG picture to open, as LOAD opens it.</source>
+        <translation>開くグリッド ファイルまたは PNG 画像。LOAD と同じように開きます。</translation>
+    </message>
+    <message>
+        <source>%1 files were given, and gridcode opens one file at a time.</source>
+        <translation>%1 個のファイルが指定されましたが、gridcode が一度に開くファイルは 1 つだけです。</translation>
+    </message>
+</context>
+<context>
     <name>gridcode::Form1</name>
     <message>
         <source>Cell row %1, column %2</source>
@@ -202,6 +217,50 @@ No file was changed.</source>
     <message>
         <source>it is a terminal</source>
         <translation>端末です</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>Mirror left to right</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Mirror top to bottom</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>Move one cell left</source>
+        <translation>1 セル左へ移動</translation>
+    </message>
+    <message>
+        <source>Move one cell right</source>
+        <translation>1 セル右へ移動</translation>
+    </message>
+    <message>
+        <source>Move one cell up</source>
+        <translation>1 セル上へ移動</translation>
+    </message>
+    <message>
+        <source>Move one cell down</source>
+        <translation>1 セル下へ移動</translation>
+    </message>
+    <message>
+        <source>%1 files were dropped, and gridcode opens one file at a time.
+
+The grid is unchanged.</source>
+        <translation>%1 個のファイルがドロップされましたが、gridcode が一度に開くファイルは 1 つだけです。
+
+グリッドは変わっていません。</translation>
     </message>
 </context>
 <context>
