@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #include "encoder/data_lines.h"
-#include "storage/grid_file.h"
+#include "format/grid_file.h"
 #include "window/form1.h"
 
 namespace {

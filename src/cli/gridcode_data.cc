@@ -10,10 +10,10 @@
 #include "cli/messages.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
-#include "picture/cells_file.h"
+#include "format/cells_file.h"
 #include "storage/file_io.h"
-#include "storage/text_input.h"
 #include "text/message_text.h"
+#include "text/text_input.h"
 
 #ifndef GRIDCODE_VERSION
 #define GRIDCODE_VERSION "unknown"

@@ -12,10 +12,10 @@
 
 #include "encoder/basic_program.h"
 #include "encoder/data_statements.h"
-#include "picture/cells_file.h"
-#include "picture/grid_picture.h"
+#include "format/cells_file.h"
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 
 namespace gridcode {
 

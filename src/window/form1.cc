@@ -9,8 +9,8 @@
 
 #include "encoder/cell_value.h"
 #include "encoder/data_lines.h"
-#include "picture/cells_file.h"
-#include "picture/grid_picture.h"
+#include "format/cells_file.h"
+#include "grid/value_colours.h"
 #include "storage/file_io.h"
 #include "window/form1_layout.h"
 #include "window/grid_picture_view.h"

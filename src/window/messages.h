@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "encoder/data_lines.h"
+#include "format/cells_file.h"
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
 #include "grid/grid_document.h"
-#include "picture/cells_file.h"
-#include "picture/grid_picture.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 
 namespace gridcode {
 

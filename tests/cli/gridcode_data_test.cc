@@ -17,9 +17,9 @@
 #include <regex>
 #include <sstream>
 
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
 #include "grid/grid_document.h"
-#include "picture/grid_picture.h"
-#include "storage/grid_file.h"
 #include "support/temp_folder.h"
 
 namespace gridcode {

@@ -20,7 +20,7 @@
 #include <functional>
 #include <iterator>
 
-#include "storage/grid_file.h"
+#include "format/grid_file.h"
 #include "support/temp_folder.h"
 
 namespace gridcode {

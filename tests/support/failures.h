@@ -16,10 +16,10 @@
 #include "encoder/basic_program.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
 #include "grid/grid_document.h"
-#include "picture/grid_picture.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 
 namespace gridcode {
 

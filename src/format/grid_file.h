@@ -31,8 +31,8 @@
 //    UTF-8 sequence is one character on its own and loads as U+FFFD, the
 //    replacement character.
 
-#ifndef GRIDCODE_STORAGE_GRID_FILE_H_
-#define GRIDCODE_STORAGE_GRID_FILE_H_
+#ifndef GRIDCODE_FORMAT_GRID_FILE_H_
+#define GRIDCODE_FORMAT_GRID_FILE_H_
 
 #include <cstddef>
 #include <filesystem>
@@ -87,4 +87,4 @@ std::vector<int> CellsThatWillNotLoadBack(const Cells& cells);
 
 }  // namespace gridcode
 
-#endif  // GRIDCODE_STORAGE_GRID_FILE_H_
+#endif  // GRIDCODE_FORMAT_GRID_FILE_H_

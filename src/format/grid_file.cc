@@ -1,7 +1,7 @@
-#include "storage/grid_file.h"
+#include "format/grid_file.h"
 
-#include "storage/text_encodings.h"
-#include "storage/text_input.h"
+#include "text/text_encodings.h"
+#include "text/text_input.h"
 #include "text/utf8.h"
 
 namespace gridcode {

@@ -17,8 +17,8 @@
 //  - cells that a picture cannot hold are refused, by the first one's row and
 //    column, and nothing is to be written.
 
-#ifndef GRIDCODE_PICTURE_CELLS_FILE_H_
-#define GRIDCODE_PICTURE_CELLS_FILE_H_
+#ifndef GRIDCODE_FORMAT_CELLS_FILE_H_
+#define GRIDCODE_FORMAT_CELLS_FILE_H_
 
 #include <filesystem>
 #include <istream>
@@ -28,11 +28,11 @@
 #include <vector>
 
 #include "base/expected.h"
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
+#include "format/picture_format.h"
 #include "grid/grid_document.h"
-#include "picture/grid_picture.h"
-#include "picture/picture_format.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 
 namespace gridcode {
 
@@ -88,4 +88,4 @@ Expected<CellsFileBytes, RenderError> MakeCellsFile(
 
 }  // namespace gridcode
 
-#endif  // GRIDCODE_PICTURE_CELLS_FILE_H_
+#endif  // GRIDCODE_FORMAT_CELLS_FILE_H_

@@ -1,4 +1,4 @@
-#include "picture/cells_file.h"
+#include "format/cells_file.h"
 
 #include <algorithm>
 #include <cctype>
