@@ -92,9 +92,9 @@ auto ReadInput(const CommandLine& line, std::istream& in, Read read, Describe de
 }
 
 // Reads the cells of the input, a grid file or a picture, as LOAD does.
-std::optional<Cells> ReadCellsInput(const CommandLine& line, Accepted accepted, std::istream& in,
-                                    std::ostream& err) {
-  std::optional<CellsFile> file = ReadInput(
+std::optional<Cells> ReadCellsInput(const CommandLine& line, AcceptedFiles accepted,
+                                    std::istream& in, std::ostream& err) {
+  std::optional<LoadedCells> file = ReadInput(
       line, in, [accepted](std::istream& input) { return ReadCells(input, accepted); },
       [&](const CellsFileError& error) {
         Report(err, InputName(line), DescribeCellsFileError(error));
@@ -146,7 +146,7 @@ int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
   std::vector<Cells> sprites;
   for (const std::string& name : names) {
     one.input = name;
-    std::optional<Cells> cells = ReadCellsInput(one, Accepted::kGridFilesAndPictures, in, err);
+    std::optional<Cells> cells = ReadCellsInput(one, AcceptedFiles::kGridFilesAndPictures, in, err);
     if (!cells) return kExitBadInput;
     sprites.push_back(std::move(*cells));
   }
@@ -210,13 +210,14 @@ int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
 }
 
 int Render(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kGridFilesAndPictures, in, err);
+  const std::optional<Cells> cells =
+      ReadCellsInput(line, AcceptedFiles::kGridFilesAndPictures, in, err);
   if (!cells) return kExitBadInput;
   return WriteOutput(line, *cells, {.picture = true, .scale = line.scale}, out, err);
 }
 
 int Import(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kPicturesOnly, in, err);
+  const std::optional<Cells> cells = ReadCellsInput(line, AcceptedFiles::kPicturesOnly, in, err);
   if (!cells) return kExitBadInput;
   return WriteOutput(line, *cells, {}, out, err);
 }

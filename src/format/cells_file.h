@@ -37,13 +37,13 @@
 namespace gridcode {
 
 // Which kinds of file a reader takes.
-enum class Accepted {
+enum class AcceptedFiles {
   kGridFilesAndPictures,
   kPicturesOnly,  // a grid file is an error (kNotAPicture)
 };
 
 // The cells read from a file, and what the file was.
-struct CellsFile {
+struct LoadedCells {
   Cells cells;
   PictureFormat format = PictureFormat::kNone;  // the picture format found, kNone for a grid file
   PictureStyle style;                           // for a picture read: how it was drawn
@@ -55,15 +55,15 @@ using CellsFileError = std::variant<FileError, GridFileError, ImportError>;
 
 // Reads the cells of the file that `input` holds, from its current place. A
 // read failure of an InputFile's stream is reported as such.
-Expected<CellsFile, CellsFileError> ReadCells(std::istream& input, Accepted accepted);
+Expected<LoadedCells, CellsFileError> ReadCells(std::istream& input, AcceptedFiles accepted);
 
 // Opens the file at `path` and reads its cells; the file is closed on return.
-Expected<CellsFile, CellsFileError> LoadCells(const std::filesystem::path& path, Readable readable,
-                                              Accepted accepted);
+Expected<LoadedCells, CellsFileError> LoadCells(const std::filesystem::path& path,
+                                                Readable readable, AcceptedFiles accepted);
 
-// Returns the picture format of the file that `read` came from, as far as it
-// was read: a PNG that is not a grid picture is still a PNG.
-PictureFormat FormatRead(const Expected<CellsFile, CellsFileError>& read);
+// Returns the picture format that `read` found in its file, as far as it read
+// it (kNone for a grid file): a PNG that is not a grid picture is still a PNG.
+PictureFormat FormatFound(const Expected<LoadedCells, CellsFileError>& read);
 
 // What a front end asks of the writer beyond the target and the cells.
 struct WriteRequest {

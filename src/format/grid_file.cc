@@ -118,13 +118,6 @@ Expected<Cells, GridFileError> ReadGridFile(std::istream& input) {
   return SplitCells(*field);
 }
 
-Expected<Cells, GridFileLoadError> LoadGridFile(const std::filesystem::path& path,
-                                                Readable readable) {
-  return ReadFile(path, readable, [](std::istream& input) -> Expected<Cells, GridFileLoadError> {
-    return ReadGridFile(input);
-  });
-}
-
 std::vector<int> CellsThatWillNotLoadBack(const Cells& cells) {
   std::vector<int> indices;
   for (int i = 0; i < kCellCount; ++i) {

@@ -35,17 +35,14 @@
 #define GRIDCODE_FORMAT_GRID_FILE_H_
 
 #include <cstddef>
-#include <filesystem>
 #include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "base/expected.h"
 #include "grid/grid_document.h"
-#include "storage/file_io.h"
 
 namespace gridcode {
 
@@ -66,15 +63,8 @@ enum class GridFileError {
   kUtf16WithoutByteOrderMark,  // it is UTF-16 text whose byte order is not marked
 };
 
-// Why the grid file at a path gives no cells.
-using GridFileLoadError = std::variant<FileError, GridFileError>;
-
 // Reads the cells of the grid file held by `input`, as the header describes.
 Expected<Cells, GridFileError> ReadGridFile(std::istream& input);
-
-// Reads the cells of the grid file at `path`; the file is closed on return.
-Expected<Cells, GridFileLoadError> LoadGridFile(const std::filesystem::path& path,
-                                                Readable readable);
 
 // Returns the cells of `field`: cell i holds character i as UTF-8, or is
 // empty past the field's end; characters past the 140th are dropped.

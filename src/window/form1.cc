@@ -202,8 +202,8 @@ void Form1::SaveGrid() {
 void Form1::LoadGrid() {
   const QString path = dialogs_->OpenFileName();
   if (path.isEmpty()) return;  // cancelled
-  Expected<CellsFile, CellsFileError> file =
-      LoadCells(FileSystemPath(path), Readable::kRegularFilesOnly, Accepted::kGridFilesAndPictures);
+  Expected<LoadedCells, CellsFileError> file = LoadCells(
+      FileSystemPath(path), Readable::kRegularFilesOnly, AcceptedFiles::kGridFilesAndPictures);
   if (!file) {
     // SAVE must not offer this file's name: the grid in the window is not its grid.
     dialogs_->ForgetFileName();
