@@ -22,14 +22,15 @@
 namespace gridcode {
 namespace {
 
-// The usage text; LARGEST stands for the largest scale.
+// The usage text; {program} stands for the program's name, {size} for the
+// size of a grid picture and {largest} for the largest scale.
 constexpr std::string_view kUsageTemplate =
     "Usage:\n"
-    "  gridcode-data encode [--rows] [--number START[,STEP]] [--program] [FILE|-]...\n"
-    "  gridcode-data decode [--sprite K] [-o OUT.dat] [FILE|-]\n"
-    "  gridcode-data render [--scale N] [FILE|-] -o OUT.png\n"
-    "  gridcode-data import [PICTURE.png|-] [-o OUT.dat]\n"
-    "  gridcode-data --help | --version\n"
+    "  {program} encode [--rows] [--number START[,STEP]] [--program] [FILE|-]...\n"
+    "  {program} decode [--sprite K] [-o OUT.dat] [FILE|-]\n"
+    "  {program} render [--scale N] [FILE|-] -o OUT.png\n"
+    "  {program} import [PICTURE.png|-] [-o OUT.dat]\n"
+    "  {program} --help | --version\n"
     "\n"
     "encode  reads grid files, or grid pictures, as gridcode's LOAD does and\n"
     "        prints the two DATA lines that Command1 shows for each, in order;\n"
@@ -42,10 +43,10 @@ constexpr std::string_view kUsageTemplate =
     "        sprite, and writes the grid file: to standard output, or with -o to\n"
     "        OUT.dat.\n"
     "render  reads a grid file (or picture) of the digits 0 to 3 and writes its\n"
-    "        picture, an indexed PNG of 14N x 10N pixels (N = --scale, 1 to LARGEST;\n"
+    "        picture, an indexed PNG of {size} pixels (N = --scale, 1 to {largest};\n"
     "        default that of the picture replaced, else 1) whose palette index is\n"
     "        the cell's value.\n"
-    "import  reads a PNG picture of 14N x 10N pixels (N up to LARGEST), each N x N\n"
+    "import  reads a PNG picture of {size} pixels (N up to {largest}), each N x N\n"
     "        block one of the four colours (or palette indices 0 to 3), and\n"
     "        writes the grid file.\n"
     "\n"
@@ -55,16 +56,21 @@ constexpr std::string_view kUsageTemplate =
     "Exit status: 0 success, 1 bad input, 2 bad usage.\n"
     "\n"
     "Examples:\n"
-    "  gridcode-data encode --number 1000 heart.dat ship.png\n"
-    "  gridcode-data encode --program heart.dat ship.png > sprites.bas\n"
-    "  gridcode-data decode --sprite 2 sprites.bas -o ship.dat\n";
+    "  {program} encode --number 1000 heart.dat ship.png\n"
+    "  {program} encode --program heart.dat ship.png > sprites.bas\n"
+    "  {program} decode --sprite 2 sprites.bas -o ship.dat\n";
 
 std::string Usage() {
   std::string usage(kUsageTemplate);
-  const std::string largest = std::to_string(kLargestScale);
-  for (std::size_t at = usage.find("LARGEST"); at != std::string::npos;
-       at = usage.find("LARGEST", at)) {
-    usage.replace(at, 7, largest);
+  const std::pair<std::string_view, std::string> values[] = {
+      {"{program}", std::string(kProgram)},
+      {"{size}", GridPictureSize()},
+      {"{largest}", std::to_string(kLargestScale)}};
+  for (const auto& [name, value] : values) {
+    for (std::size_t at = usage.find(name); at != std::string::npos;
+         at = usage.find(name, at + value.size())) {
+      usage.replace(at, name.size(), value);
+    }
   }
   return usage;
 }

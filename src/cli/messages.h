@@ -23,6 +23,9 @@ namespace gridcode {
 // shown visibly.
 void Report(std::ostream& err, std::string_view place, std::string_view message);
 
+// Returns the size of every grid picture, "14N x 10N".
+std::string GridPictureSize();
+
 // Returns `text` in double quotes for a message, cut short if long.
 std::string QuotedText(std::string_view text);
 

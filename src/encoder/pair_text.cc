@@ -3,16 +3,9 @@
 #include <cmath>
 #include <cstdint>
 
+#include "text/hex_digits.h"
+
 namespace gridcode {
-
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
-char HexDigit(unsigned value) { return "0123456789ABCDEF"[value & 0xF]; }
 
 double RoundHalfEven(double value) {
   double whole = 0;
@@ -26,7 +19,7 @@ double RoundHalfEven(double value) {
 
 std::optional<std::string> PairText(double pair_value) {
   const double rounded = RoundHalfEven(pair_value);
-  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
+  if (!(rounded >= kSmallestPairValue && rounded <= kLargestPairValue)) return std::nullopt;
   auto bits = static_cast<std::uint32_t>(static_cast<std::int32_t>(rounded));
   std::string text;
   do {

@@ -20,7 +20,9 @@
 //    (so every kind of line end ends it: LF, CR LF, a lone CR). A
 //    double quote inside it is an ordinary character.
 //  - At most 560 bytes of the field are read (140 characters of up to four
-//    bytes), so a file of any size loads in the same time.
+//    bytes) and nothing after it, so that once its field is found a file of
+//    any size loads in the same time. What stands before the field is
+//    skipped however long it is, in constant memory.
 //
 // How the field becomes characters:
 //  - A field whose first 140 characters are valid UTF-8 is read as UTF-8.
@@ -36,7 +38,6 @@
 
 #include <cstddef>
 #include <istream>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,11 +52,6 @@ inline constexpr std::size_t kFieldByteLimit = std::size_t{kCellCount} * 4;
 
 // Returns the whole grid file for `cells`: their texts joined, then CR LF.
 std::string GridFileText(const Cells& cells);
-
-// Returns the bytes of the first field of `input`, at most `kFieldByteLimit`
-// of them, or nullopt if the input holds nothing but spaces, tabs and line
-// ends. Reads no further than that.
-std::optional<std::string> ReadFirstField(std::istream& input);
 
 // Why a grid file gives no cells.
 enum class GridFileError {

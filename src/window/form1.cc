@@ -21,8 +21,6 @@
 namespace gridcode {
 namespace {
 
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
-
 // Returns `path` as the file system spells it.
 std::filesystem::path FileSystemPath(const QString& path) {
   return {QFile::encodeName(path).toStdString()};
@@ -35,7 +33,7 @@ Form1::Form1() : Form1(nullptr) {}
 Form1::Form1(std::unique_ptr<Dialogs> dialogs) : dialogs_(std::move(dialogs)) {
   if (!dialogs_) dialogs_ = std::make_unique<QtDialogs>(this);
   CreateControls();
-  // The load event: the grid starts with "0" in every cell.
+  // The grid starts with "0" in every cell.
   GridDocument document = ReadFields();
   ResetGrid(document);
   WriteFields(document);
@@ -93,10 +91,7 @@ void Form1::CreateControls() {
   for (int value = 0; value < static_cast<int>(kValueColours.size()); ++value) {
     swatches_->addButton(new PaintSwatch(value, layout::SwatchRect(value), this), value);
   }
-  // The darkest value is chosen at start-up.
-  const int chosen = static_cast<int>(kValueColours.size()) - 1;
-  swatches_->button(chosen)->setChecked(true);
-  picture_->SetPaintValue(chosen);
+  swatches_->button(picture_->paint_value())->setChecked(true);
 
   connect(Command1, &QPushButton::clicked, this, &Form1::EncodeGrid);
   connect(Save, &QPushButton::clicked, this, &Form1::SaveGrid);

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "encoder/data_lines.h"
@@ -21,6 +22,9 @@
 #include "storage/file_io.h"
 
 namespace gridcode {
+
+// Returns the core's UTF-8 `text` as the toolkit's string.
+QString ToQString(std::string_view text);
 
 // A message box's title and text.
 struct Message {
