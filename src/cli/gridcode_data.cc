@@ -1,6 +1,5 @@
 #include "cli/gridcode_data.h"
 
-#include <cassert>
 #include <charconv>
 #include <filesystem>
 #include <limits>
@@ -53,7 +52,8 @@ constexpr std::string_view kUsageTemplate =
     "FILE defaults to standard input, OUT to standard output where it may be\n"
     "left out. An OUT named *.png, or a PNG picture it replaces, gets a picture\n"
     "in the replaced picture's scale and colours; any other a grid file.\n"
-    "Exit status: 0 success, 1 bad input, 2 bad usage.\n"
+    "Exit status: 0 success, 1 input or output failed, 2 bad usage,\n"
+    "70 internal error.\n"
     "\n"
     "Examples:\n"
     "  {program} encode --number 1000 heart.dat ship.png\n"
@@ -122,7 +122,7 @@ int WriteOutput(const CommandLine& line, const Cells& cells, const WriteRequest&
   const Expected<CellsFileBytes, RenderError> file = MakeCellsFile(target, cells, request);
   if (!file) {
     Report(err, InputName(line), DescribeRenderError(file.error(), cells));
-    return kExitBadInput;
+    return kExitFailure;
   }
   const Writable writable =
       file->format == PictureFormat::kNone ? Writable::kAnything : Writable::kAnythingButTerminals;
@@ -136,7 +136,7 @@ int WriteOutput(const CommandLine& line, const Cells& cells, const WriteRequest&
   }
   if (error) {
     Report(err, to_out ? "standard output" : *line.output, DescribeFileError(*error));
-    return kExitBadInput;
+    return kExitFailure;
   }
   return kExitSuccess;
 }
@@ -153,7 +153,7 @@ int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
   for (const std::string& name : names) {
     one.input = name;
     std::optional<Cells> cells = ReadCellsInput(one, AcceptedFiles::kGridFilesAndPictures, in, err);
-    if (!cells) return kExitBadInput;
+    if (!cells) return kExitFailure;
     sprites.push_back(std::move(*cells));
   }
   if (line.program) {
@@ -163,19 +163,22 @@ int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
       const UnusualCell& error = program.error();
       Report(err, InputName(names[error.sprite]),
              DescribeUnusualCell(error, sprites[error.sprite]));
-      return kExitBadInput;
+      return kExitFailure;
     }
     out << *program;
     return kExitSuccess;
   }
   std::vector<std::string> lines;
-  for (const Cells& cells : sprites) {
+  for (std::size_t sprite = 0; sprite < sprites.size(); ++sprite) {
     GridDocument document;
-    document.cells = cells;
+    document.cells = sprites[sprite];
     // A grid file gives each cell one character, which reads as at most 9, so
-    // a pair is at most 4 x 9 + 9 = 45 and never overflows.
-    [[maybe_unused]] const bool encoded = !BuildDataLines(document).has_value();
-    assert(encoded);
+    // a pair is at most 4 x 9 + 9 = 45 and never overflows; a picture's cells
+    // are 0 to 3. An overflow is a fault of this program, not of the input.
+    if (const std::optional<Overflow> overflow = BuildDataLines(document)) {
+      Report(err, InputName(names[sprite]), DescribeUnexpectedOverflow(*overflow));
+      return kExitInternalError;
+    }
     if (line.rows) {
       lines.insert(lines.end(), document.row_codes.begin(), document.row_codes.end());
     } else {
@@ -211,20 +214,20 @@ int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
         }
         Report(err, place, DescribeDecodeError(error));
       });
-  if (!cells) return kExitBadInput;
+  if (!cells) return kExitFailure;
   return WriteOutput(line, *cells, {}, out, err);
 }
 
 int Render(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
   const std::optional<Cells> cells =
       ReadCellsInput(line, AcceptedFiles::kGridFilesAndPictures, in, err);
-  if (!cells) return kExitBadInput;
+  if (!cells) return kExitFailure;
   return WriteOutput(line, *cells, {.picture = true, .scale = line.scale}, out, err);
 }
 
 int Import(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
   const std::optional<Cells> cells = ReadCellsInput(line, AcceptedFiles::kPicturesOnly, in, err);
-  if (!cells) return kExitBadInput;
+  if (!cells) return kExitFailure;
   return WriteOutput(line, *cells, {}, out, err);
 }
 

@@ -160,6 +160,12 @@ std::string DescribeUnusualCell(const UnusualCell& error, const Cells& cells) {
          ", not one digit 0 to 3, which the row codes of a program cannot hold";
 }
 
+std::string DescribeUnexpectedOverflow(const Overflow& overflow) {
+  return "row " + std::to_string(overflow.row + 1) + " could not be encoded, which no grid of " +
+         "one character a cell causes: this is a fault of " + std::string(kProgram) +
+         ", please report it";
+}
+
 std::string DescribeRenderError(const RenderError& error, const Cells& cells) {
   switch (error.kind) {
     case RenderError::Kind::kUnusualCell:

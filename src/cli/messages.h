@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "encoder/basic_program.h"
+#include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
 #include "format/cells_file.h"
 #include "format/grid_file.h"
@@ -46,6 +47,10 @@ std::string DescribeDecodeError(const DecodeError& error);
 
 // Returns what is said of a cell of `cells` that a program cannot hold.
 std::string DescribeUnusualCell(const UnusualCell& error, const Cells& cells);
+
+// Returns what is said of an overflow where none can be: a fault of the
+// program, not of its input.
+std::string DescribeUnexpectedOverflow(const Overflow& overflow);
 
 // Returns what is said of `cells` that have no picture.
 std::string DescribeRenderError(const RenderError& error, const Cells& cells);

@@ -10,8 +10,9 @@ namespace gridcode {
 double RoundHalfEven(double value) {
   double whole = 0;
   const double fraction = std::modf(value, &whole);  // exact, unlike value - floor(value)
-  // To the nearest whole number from the exact fraction, not by std::round:
-  // MinGW-w64's adds 0.5 first and so rounds 0.49999999999999994 up to 1.
+  // Halves go to the even neighbour, decided on the exact fraction.
+  // std::nearbyint would do the same, but only under the rounding mode to
+  // nearest, which any code in the process may change.
   if (std::fabs(fraction) < 0.5) return whole;
   if (std::fabs(fraction) > 0.5) return whole + std::copysign(1.0, value);
   return std::fmod(whole, 2.0) == 0 ? whole : whole + std::copysign(1.0, value);

@@ -132,11 +132,11 @@ void Form1::EncodeGrid() {
   GridDocument document = ReadFields();
   const std::optional<Overflow> overflow = BuildDataLines(document);
   WriteFields(document);
-  ShowReadings(document.cells);
+  MarkAndDrawCells(document.cells);
   if (overflow) Show(Form1Messages::Overflowed(*overflow, document.cells));
 }
 
-void Form1::ShowReadings(const Cells& cells) {
+void Form1::MarkAndDrawCells(const Cells& cells) {
   MarkUnusualCells(cells);
   picture_->Show(cells);
 }
@@ -209,7 +209,7 @@ void Form1::LoadGrid() {
   GridDocument document = ReadFields();
   document.cells = std::move(file->cells);
   WriteFields(document);
-  ShowReadings(document.cells);
+  MarkAndDrawCells(document.cells);
 }
 
 void Form1::Show(const Message& failure) { dialogs_->ShowFailure(failure.title, failure.text); }

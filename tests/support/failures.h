@@ -1,7 +1,7 @@
 // Test support: one table of the failures that gridcode reports, with the
-// facts a message about each must show. Both front ends word their messages
-// from this table, so that a failure one of them forgets, words like another,
-// or reports with the wrong row, pixel or number fails its test.
+// facts a message about each must show. Both front ends' message tests check
+// their wording against this table, so that a failure one of them forgets,
+// words like another, or reports with the wrong row, pixel or number fails.
 
 #ifndef GRIDCODE_TESTS_SUPPORT_FAILURES_H_
 #define GRIDCODE_TESTS_SUPPORT_FAILURES_H_
