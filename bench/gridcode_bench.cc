@@ -80,7 +80,7 @@ void BM_PaintClickThroughTheWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintClickThroughTheWindow)->Unit(benchmark::kMicrosecond);
 
-void BM_LoadGridFile(benchmark::State& state, const char* variable) {
+void BM_LoadCells(benchmark::State& state, const char* variable) {
   const char* path = std::getenv(variable);
   if (path == nullptr) {
     state.SkipWithError("file not given");
@@ -94,8 +94,8 @@ void BM_LoadGridFile(benchmark::State& state, const char* variable) {
     benchmark::DoNotOptimize(loaded);
   }
 }
-BENCHMARK_CAPTURE(BM_LoadGridFile, 142_bytes, "GRIDCODE_SMALL_FILE")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_LoadGridFile, 1_GB, "GRIDCODE_HUGE_FILE")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LoadCells, 142_bytes, "GRIDCODE_SMALL_FILE")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LoadCells, 1_GB, "GRIDCODE_HUGE_FILE")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
