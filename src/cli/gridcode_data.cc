@@ -1,6 +1,5 @@
 #include "cli/gridcode_data.h"
 
-#include <cassert>
 #include <charconv>
 #include <filesystem>
 #include <limits>
@@ -10,10 +9,10 @@
 #include "cli/messages.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
-#include "picture/cells_file.h"
+#include "format/cells_file.h"
 #include "storage/file_io.h"
-#include "storage/text_input.h"
 #include "text/message_text.h"
+#include "text/text_input.h"
 
 #ifndef GRIDCODE_VERSION
 #define GRIDCODE_VERSION "unknown"
@@ -22,14 +21,15 @@
 namespace gridcode {
 namespace {
 
-// The usage text; LARGEST stands for the largest scale.
+// The usage text; {program} stands for the program's name, {size} for the
+// size of a grid picture and {largest} for the largest scale.
 constexpr std::string_view kUsageTemplate =
     "Usage:\n"
-    "  gridcode-data encode [--rows] [--number START[,STEP]] [--program] [FILE|-]...\n"
-    "  gridcode-data decode [--sprite K] [-o OUT.dat] [FILE|-]\n"
-    "  gridcode-data render [--scale N] [FILE|-] -o OUT.png\n"
-    "  gridcode-data import [PICTURE.png|-] [-o OUT.dat]\n"
-    "  gridcode-data --help | --version\n"
+    "  {program} encode [--rows] [--number START[,STEP]] [--program] [FILE|-]...\n"
+    "  {program} decode [--sprite K] [-o OUT.dat] [FILE|-]\n"
+    "  {program} render [--scale N] [FILE|-] -o OUT.png\n"
+    "  {program} import [PICTURE.png|-] [-o OUT.dat]\n"
+    "  {program} --help | --version\n"
     "\n"
     "encode  reads grid files, or grid pictures, as gridcode's LOAD does and\n"
     "        prints the two DATA lines that Command1 shows for each, in order;\n"
@@ -42,29 +42,35 @@ constexpr std::string_view kUsageTemplate =
     "        sprite, and writes the grid file: to standard output, or with -o to\n"
     "        OUT.dat.\n"
     "render  reads a grid file (or picture) of the digits 0 to 3 and writes its\n"
-    "        picture, an indexed PNG of 14N x 10N pixels (N = --scale, 1 to LARGEST;\n"
+    "        picture, an indexed PNG of {size} pixels (N = --scale, 1 to {largest};\n"
     "        default that of the picture replaced, else 1) whose palette index is\n"
     "        the cell's value.\n"
-    "import  reads a PNG picture of 14N x 10N pixels (N up to LARGEST), each N x N\n"
+    "import  reads a PNG picture of {size} pixels (N up to {largest}), each N x N\n"
     "        block one of the four colours (or palette indices 0 to 3), and\n"
     "        writes the grid file.\n"
     "\n"
     "FILE defaults to standard input, OUT to standard output where it may be\n"
     "left out. An OUT named *.png, or a PNG picture it replaces, gets a picture\n"
     "in the replaced picture's scale and colours; any other a grid file.\n"
-    "Exit status: 0 success, 1 bad input, 2 bad usage.\n"
+    "Exit status: 0 success, 1 input or output failed, 2 bad usage,\n"
+    "70 internal error.\n"
     "\n"
     "Examples:\n"
-    "  gridcode-data encode --number 1000 heart.dat ship.png\n"
-    "  gridcode-data encode --program heart.dat ship.png > sprites.bas\n"
-    "  gridcode-data decode --sprite 2 sprites.bas -o ship.dat\n";
+    "  {program} encode --number 1000 heart.dat ship.png\n"
+    "  {program} encode --program heart.dat ship.png > sprites.bas\n"
+    "  {program} decode --sprite 2 sprites.bas -o ship.dat\n";
 
 std::string Usage() {
   std::string usage(kUsageTemplate);
-  const std::string largest = std::to_string(kLargestScale);
-  for (std::size_t at = usage.find("LARGEST"); at != std::string::npos;
-       at = usage.find("LARGEST", at)) {
-    usage.replace(at, 7, largest);
+  const std::pair<std::string_view, std::string> values[] = {
+      {"{program}", std::string(kProgram)},
+      {"{size}", GridPictureSize()},
+      {"{largest}", std::to_string(kLargestScale)}};
+  for (const auto& [name, value] : values) {
+    for (std::size_t at = usage.find(name); at != std::string::npos;
+         at = usage.find(name, at + value.size())) {
+      usage.replace(at, name.size(), value);
+    }
   }
   return usage;
 }
@@ -92,9 +98,9 @@ auto ReadInput(const CommandLine& line, std::istream& in, Read read, Describe de
 }
 
 // Reads the cells of the input, a grid file or a picture, as LOAD does.
-std::optional<Cells> ReadCellsInput(const CommandLine& line, Accepted accepted, std::istream& in,
-                                    std::ostream& err) {
-  std::optional<CellsFile> file = ReadInput(
+std::optional<Cells> ReadCellsInput(const CommandLine& line, AcceptedFiles accepted,
+                                    std::istream& in, std::ostream& err) {
+  std::optional<LoadedCells> file = ReadInput(
       line, in, [accepted](std::istream& input) { return ReadCells(input, accepted); },
       [&](const CellsFileError& error) {
         Report(err, InputName(line), DescribeCellsFileError(error));
@@ -116,7 +122,7 @@ int WriteOutput(const CommandLine& line, const Cells& cells, const WriteRequest&
   const Expected<CellsFileBytes, RenderError> file = MakeCellsFile(target, cells, request);
   if (!file) {
     Report(err, InputName(line), DescribeRenderError(file.error(), cells));
-    return kExitBadInput;
+    return kExitFailure;
   }
   const Writable writable =
       file->format == PictureFormat::kNone ? Writable::kAnything : Writable::kAnythingButTerminals;
@@ -130,7 +136,7 @@ int WriteOutput(const CommandLine& line, const Cells& cells, const WriteRequest&
   }
   if (error) {
     Report(err, to_out ? "standard output" : *line.output, DescribeFileError(*error));
-    return kExitBadInput;
+    return kExitFailure;
   }
   return kExitSuccess;
 }
@@ -146,8 +152,8 @@ int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
   std::vector<Cells> sprites;
   for (const std::string& name : names) {
     one.input = name;
-    std::optional<Cells> cells = ReadCellsInput(one, Accepted::kGridFilesAndPictures, in, err);
-    if (!cells) return kExitBadInput;
+    std::optional<Cells> cells = ReadCellsInput(one, AcceptedFiles::kGridFilesAndPictures, in, err);
+    if (!cells) return kExitFailure;
     sprites.push_back(std::move(*cells));
   }
   if (line.program) {
@@ -157,19 +163,22 @@ int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
       const UnusualCell& error = program.error();
       Report(err, InputName(names[error.sprite]),
              DescribeUnusualCell(error, sprites[error.sprite]));
-      return kExitBadInput;
+      return kExitFailure;
     }
     out << *program;
     return kExitSuccess;
   }
   std::vector<std::string> lines;
-  for (const Cells& cells : sprites) {
+  for (std::size_t sprite = 0; sprite < sprites.size(); ++sprite) {
     GridDocument document;
-    document.cells = cells;
+    document.cells = sprites[sprite];
     // A grid file gives each cell one character, which reads as at most 9, so
-    // a pair is at most 4 x 9 + 9 = 45 and never overflows.
-    [[maybe_unused]] const bool encoded = !BuildDataLines(document).has_value();
-    assert(encoded);
+    // a pair is at most 4 x 9 + 9 = 45 and never overflows; a picture's cells
+    // are 0 to 3. An overflow is a fault of this program, not of the input.
+    if (const std::optional<Overflow> overflow = BuildDataLines(document)) {
+      Report(err, InputName(names[sprite]), DescribeUnexpectedOverflow(*overflow));
+      return kExitInternalError;
+    }
     if (line.rows) {
       lines.insert(lines.end(), document.row_codes.begin(), document.row_codes.end());
     } else {
@@ -205,19 +214,20 @@ int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
         }
         Report(err, place, DescribeDecodeError(error));
       });
-  if (!cells) return kExitBadInput;
+  if (!cells) return kExitFailure;
   return WriteOutput(line, *cells, {}, out, err);
 }
 
 int Render(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kGridFilesAndPictures, in, err);
-  if (!cells) return kExitBadInput;
+  const std::optional<Cells> cells =
+      ReadCellsInput(line, AcceptedFiles::kGridFilesAndPictures, in, err);
+  if (!cells) return kExitFailure;
   return WriteOutput(line, *cells, {.picture = true, .scale = line.scale}, out, err);
 }
 
 int Import(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kPicturesOnly, in, err);
-  if (!cells) return kExitBadInput;
+  const std::optional<Cells> cells = ReadCellsInput(line, AcceptedFiles::kPicturesOnly, in, err);
+  if (!cells) return kExitFailure;
   return WriteOutput(line, *cells, {}, out, err);
 }
 

@@ -12,7 +12,8 @@
 // one line each: "gridcode-data: PLACE: what is wrong", where PLACE is the
 // file, "FILE:LINE:COLUMN" in a listing, and the message names the row and
 // column of a cell or the pixel of a picture. Exit status: 0 on success, 1 for
-// input it cannot convert or output it cannot write, 2 for a wrong command line.
+// input it cannot convert or output it cannot write, 2 for a wrong command
+// line, 70 (EX_SOFTWARE) for a fault of the program itself.
 //
 // Outputs are made by the writer that SAVE uses (cells_file.h): -o gets a
 // picture for a name ending in .png or a picture it replaces, else a grid
@@ -32,8 +33,9 @@
 namespace gridcode {
 
 inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitBadInput = 1;
+inline constexpr int kExitFailure = 1;  // input it cannot convert, or output it cannot write
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitInternalError = 70;  // EX_SOFTWARE: a broken invariant
 
 inline constexpr std::string_view kProgram = "gridcode-data";
 inline constexpr std::string_view kStandardStream = "-";

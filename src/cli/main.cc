@@ -25,7 +25,7 @@ int Run(const std::vector<std::string>& arguments) {
   if (const std::optional<gridcode::FileError> error = gridcode::OutputFile::WriteErrorOf(out)) {
     std::cerr << gridcode::kProgram << ": standard output: " << std::strerror(error->system_error)
               << '\n';
-    return gridcode::kExitBadInput;
+    return gridcode::kExitFailure;
   }
   return status;
 }

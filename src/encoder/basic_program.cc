@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "encoder/data_lines.h"
-#include "encoder/pair_text.h"
+#include "text/hex_digits.h"
 
 namespace gridcode {
 namespace {
@@ -39,6 +39,10 @@ constexpr std::array<std::string_view, 12> kLoader = {
     "NEXT R",
     "NEXT S",
 };
+
+// The lines above spell the size of a sprite and of its row codes.
+static_assert(kColumns == 14 && kRows == 10 && kRowCodeDigits == 7,
+              "the heading and the loader spell the grid's size");
 
 }  // namespace
 

@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "encoder/data_lines.h"
-#include "encoder/pair_text.h"
+#include "text/hex_digits.h"
 #include "text/utf8.h"
 
 namespace gridcode {
 namespace {
 
-constexpr std::size_t kRowCodeDigits = kColumns / 2;
 constexpr int kEnd = std::char_traits<char>::eof();
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }

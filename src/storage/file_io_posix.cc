@@ -22,8 +22,7 @@ using Kind = FileError::Kind;
 // where the system gave none.
 FileError SystemError(Kind kind) { return FileError{kind, errno != 0 ? errno : EIO}; }
 
-// Returns why a file of `status` may not be read as a grid file, or nullopt
-// if it may.
+// Returns why a file of `status` may not be read, or nullopt if it may.
 std::optional<FileError> Refusal(const struct stat& status, bool regular_only) {
   if (S_ISDIR(status.st_mode)) return FileError{Kind::kIsDirectory, EISDIR};
   if (regular_only && !S_ISREG(status.st_mode)) return FileError{Kind::kNotRegularFile};

@@ -18,8 +18,8 @@
 
 #include "encoder/cell_value.h"
 #include "encoder/data_lines.h"
-#include "picture/cells_file.h"
-#include "picture/grid_picture.h"
+#include "format/cells_file.h"
+#include "grid/value_colours.h"
 #include "storage/file_io.h"
 #include "window/form1_layout.h"
 #include "window/grid_picture_view.h"
@@ -30,8 +30,6 @@
 
 namespace gridcode {
 namespace {
-
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
 // Returns `path` as the file system spells it.
 std::filesystem::path FileSystemPath(const QString& path) {
@@ -47,7 +45,7 @@ Form1::Form1(std::unique_ptr<Dialogs> dialogs)
       history_([this](const std::vector<CellText>& texts) { WriteCells(texts); }) {
   if (!dialogs_) dialogs_ = std::make_unique<QtDialogs>(this);
   CreateControls();
-  // The load event: the grid starts with "0" in every cell.
+  // The grid starts with "0" in every cell.
   GridDocument document = ReadFields();
   ResetGrid(document);
   WriteFields(document);
@@ -117,10 +115,7 @@ void Form1::CreateControls() {
   for (int value = 0; value < static_cast<int>(kValueColours.size()); ++value) {
     swatches_->addButton(new PaintSwatch(value, layout::SwatchRect(value), this), value);
   }
-  // The darkest value is chosen at start-up.
-  const int chosen = static_cast<int>(kValueColours.size()) - 1;
-  swatches_->button(chosen)->setChecked(true);
-  picture_->SetPaintValue(chosen);
+  swatches_->button(picture_->paint_value())->setChecked(true);
 
   connect(Command1, &QPushButton::clicked, this, &Form1::EncodeGrid);
   connect(Save, &QPushButton::clicked, this, &Form1::SaveGrid);
@@ -233,11 +228,11 @@ void Form1::EncodeGrid() {
   GridDocument document = ReadFields();
   const std::optional<Overflow> overflow = BuildDataLines(document);
   WriteFields(document);
-  ShowReadings(document.cells);
+  MarkAndDrawCells(document.cells);
   if (overflow) Show(Form1Messages::Overflowed(*overflow, document.cells));
 }
 
-void Form1::ShowReadings(const Cells& cells) {
+void Form1::MarkAndDrawCells(const Cells& cells) {
   MarkUnusualCells(cells);
   picture_->Show(cells);
 }
@@ -405,8 +400,8 @@ void Form1::Open(const QString& path) {
 }
 
 bool Form1::Load(const QString& path) {
-  const Expected<CellsFile, CellsFileError> file =
-      LoadCells(FileSystemPath(path), Readable::kRegularFilesOnly, Accepted::kGridFilesAndPictures);
+  const Expected<LoadedCells, CellsFileError> file = LoadCells(
+      FileSystemPath(path), Readable::kRegularFilesOnly, AcceptedFiles::kGridFilesAndPictures);
   if (!file) {
     // SAVE must not offer this file's name: the grid in the window is not its grid.
     dialogs_->ForgetFileName();
@@ -417,7 +412,7 @@ bool Form1::Load(const QString& path) {
   CellTexts texts;
   for (int i = 0; i < kCellCount; ++i) texts[i] = ToQString(file->cells[i]);
   ChangeCells(texts);
-  ShowReadings(file->cells);
+  MarkAndDrawCells(file->cells);
   return true;
 }
 

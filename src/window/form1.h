@@ -98,8 +98,8 @@ class Form1 : public QWidget {
   // Opens the one file of `paths`, dropped on the window.
   void OpenDropped(const QStringList& paths);
 
-  // Shows how the cells were read: the marks of unusual cells and the picture.
-  void ShowReadings(const Cells& cells);
+  // Marks the unusual cells of `cells` (MarkUnusualCells) and draws them in the picture.
+  void MarkAndDrawCells(const Cells& cells);
   // Tints and explains each cell whose text is not one digit 0 to 3, and
   // clears the mark of the others.
   void MarkUnusualCells(const Cells& cells);

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "picture/grid_picture.h"
+#include "grid/value_colours.h"
 
 namespace gridcode {
 namespace {

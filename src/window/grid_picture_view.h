@@ -45,7 +45,8 @@ class GridPictureView : public QWidget {
   // The picture as last drawn: 14 x 10 pixels, one a cell.
   const QImage& image() const { return image_; }
 
-  // Sets the value that the left button paints; the right button paints 0.
+  // The value that the left button paints; the right button paints 0.
+  int paint_value() const { return paint_value_; }
   void SetPaintValue(int value) { paint_value_ = value; }
 
   // Ends the stroke under way, if any.
@@ -76,7 +77,7 @@ class GridPictureView : public QWidget {
   void Paint(const QList<int>& indices);
 
   QImage image_;
-  int paint_value_ = 3;
+  int paint_value_ = 3;                           // the darkest value, at start-up
   Qt::MouseButton stroke_button_ = Qt::NoButton;  // the button of the stroke under way
   int stroke_value_ = 0;
   bool painted_ = false;  // the stroke under way painted a cell

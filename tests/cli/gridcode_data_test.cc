@@ -17,9 +17,9 @@
 #include <regex>
 #include <sstream>
 
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
 #include "grid/grid_document.h"
-#include "picture/grid_picture.h"
-#include "storage/grid_file.h"
 #include "support/temp_folder.h"
 
 namespace gridcode {
@@ -177,7 +177,7 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
     SCOPED_TRACE(c.message);
     std::ofstream(output) << "old";
     const Outcome run = RunWith(c.arguments, c.input);
-    EXPECT_EQ(run.status, kExitBadInput);
+    EXPECT_EQ(run.status, kExitFailure);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_EQ(run.err.rfind("gridcode-data: ", 0), 0u) << run.err;
@@ -265,7 +265,7 @@ TEST_F(GridcodeDataTest, DecodeWritesOutputFilesOnlyOnSuccess) {
                             "110 DATA 0000000,0000000,0000000,0000000,0000000\n";
   std::ofstream(output) << "old";
   const Outcome bad = RunWith({"decode", "-o", output.string()}, "DATA 1");
-  EXPECT_EQ(bad.status, kExitBadInput);
+  EXPECT_EQ(bad.status, kExitFailure);
   EXPECT_EQ(Contents(output), "old");
 
   const Outcome good = RunWith({"decode", listing.string(), "-o", output.string()});

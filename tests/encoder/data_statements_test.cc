@@ -4,10 +4,10 @@
 
 #include <sstream>
 
-#include "storage/grid_file.h"
-#include "storage/text_input.h"
+#include "format/grid_file.h"
 #include "support/repeating_buffer.h"
 #include "support/utf16_bytes.h"
+#include "text/text_input.h"
 
 namespace gridcode {
 namespace {

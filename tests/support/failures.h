@@ -1,7 +1,7 @@
 // Test support: one table of the failures that gridcode reports, with the
-// facts a message about each must show. Both front ends word their messages
-// from this table, so that a failure one of them forgets, words like another,
-// or reports with the wrong row, pixel or number fails its test.
+// facts a message about each must show. Both front ends' message tests check
+// their wording against this table, so that a failure one of them forgets,
+// words like another, or reports with the wrong row, pixel or number fails.
 
 #ifndef GRIDCODE_TESTS_SUPPORT_FAILURES_H_
 #define GRIDCODE_TESTS_SUPPORT_FAILURES_H_
@@ -16,10 +16,10 @@
 #include "encoder/basic_program.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
 #include "grid/grid_document.h"
-#include "picture/grid_picture.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 
 namespace gridcode {
 

@@ -15,7 +15,7 @@
 #include <QUrl>
 
 #include "form1_fixture.h"
-#include "picture/grid_picture.h"
+#include "format/grid_picture.h"
 #include "window/command_line.h"
 #include "window/grid_picture_view.h"
 

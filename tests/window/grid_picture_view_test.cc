@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "form1_fixture.h"
-#include "picture/grid_picture.h"
+#include "format/grid_picture.h"
 
 namespace gridcode {
 namespace {

@@ -58,7 +58,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Row %1 cannot be encoded: the cells in columns %2 and %3 hold %4 and %5, whose pair value 4 × left + right = %6 lies outside the range -2147483648 to 2147483647.</source>
+        <source>Row %1 cannot be encoded: the cells in columns %2 and %3 hold %4 and %5, whose pair value 4 × left + right = %6 lies outside the range %7 to %8.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -154,7 +154,7 @@ Save anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the picture is %1 × %2 pixels, but a grid picture is 14N × 10N pixels for a whole N (14 × 10, 28 × 20, 42 × 30, …)</source>
+        <source>the picture is %1 × %2 pixels, but a grid picture is %3N × %4N pixels for a whole N (%3 × %4, %5 × %6, %7 × %8, …)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -206,6 +206,7 @@ No file was changed.</source>
     </message>
     <message>
         <source>it is a terminal</source>
+        <translation></translation>
     </message>
     <message>
         <source>%1 (%2)</source>

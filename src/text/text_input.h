@@ -6,8 +6,8 @@
 // UTF-16 without a byte order mark passes as it is, for the reader to refuse
 // by its NUL bytes (IsUtf16WithoutByteOrderMark).
 
-#ifndef GRIDCODE_STORAGE_TEXT_INPUT_H_
-#define GRIDCODE_STORAGE_TEXT_INPUT_H_
+#ifndef GRIDCODE_TEXT_TEXT_INPUT_H_
+#define GRIDCODE_TEXT_TEXT_INPUT_H_
 
 #include <istream>
 #include <memory>
@@ -33,4 +33,4 @@ class TextInput {
 
 }  // namespace gridcode
 
-#endif  // GRIDCODE_STORAGE_TEXT_INPUT_H_
+#endif  // GRIDCODE_TEXT_TEXT_INPUT_H_

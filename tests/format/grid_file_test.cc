@@ -1,4 +1,4 @@
-#include "storage/grid_file.h"
+#include "format/grid_file.h"
 
 #include <gtest/gtest.h>
 

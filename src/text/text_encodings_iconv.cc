@@ -1,6 +1,6 @@
 #include <iconv.h>
 
-#include "storage/text_encodings.h"
+#include "text/text_encodings.h"
 
 namespace gridcode {
 

@@ -1,11 +1,11 @@
-#include "storage/text_input.h"
+#include "text/text_input.h"
 
 #include <algorithm>
 #include <optional>
 #include <streambuf>
 #include <string>
 
-#include "storage/text_encodings.h"
+#include "text/text_encodings.h"
 #include "text/utf8.h"
 
 namespace gridcode {

@@ -4,8 +4,8 @@
 // (text_encodings_windows.cc). The readers decide which bytes are handed
 // over; both converters must agree on every character.
 
-#ifndef GRIDCODE_STORAGE_TEXT_ENCODINGS_H_
-#define GRIDCODE_STORAGE_TEXT_ENCODINGS_H_
+#ifndef GRIDCODE_TEXT_TEXT_ENCODINGS_H_
+#define GRIDCODE_TEXT_TEXT_ENCODINGS_H_
 
 #include <optional>
 #include <string>
@@ -25,4 +25,4 @@ std::optional<std::string> DecodeToUtf8(std::string_view bytes, TextEncoding enc
 
 }  // namespace gridcode
 
-#endif  // GRIDCODE_STORAGE_TEXT_ENCODINGS_H_
+#endif  // GRIDCODE_TEXT_TEXT_ENCODINGS_H_

@@ -17,8 +17,8 @@
 //  - cells that a picture cannot hold are refused, by the first one's row and
 //    column, and nothing is to be written.
 
-#ifndef GRIDCODE_PICTURE_CELLS_FILE_H_
-#define GRIDCODE_PICTURE_CELLS_FILE_H_
+#ifndef GRIDCODE_FORMAT_CELLS_FILE_H_
+#define GRIDCODE_FORMAT_CELLS_FILE_H_
 
 #include <filesystem>
 #include <istream>
@@ -28,22 +28,22 @@
 #include <vector>
 
 #include "base/expected.h"
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
+#include "format/picture_format.h"
 #include "grid/grid_document.h"
-#include "picture/grid_picture.h"
-#include "picture/picture_format.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 
 namespace gridcode {
 
 // Which kinds of file a reader takes.
-enum class Accepted {
+enum class AcceptedFiles {
   kGridFilesAndPictures,
   kPicturesOnly,  // a grid file is an error (kNotAPicture)
 };
 
 // The cells read from a file, and what the file was.
-struct CellsFile {
+struct LoadedCells {
   Cells cells;
   PictureFormat format = PictureFormat::kNone;  // the picture format found, kNone for a grid file
   PictureStyle style;                           // for a picture read: how it was drawn
@@ -55,15 +55,15 @@ using CellsFileError = std::variant<FileError, GridFileError, ImportError>;
 
 // Reads the cells of the file that `input` holds, from its current place. A
 // read failure of an InputFile's stream is reported as such.
-Expected<CellsFile, CellsFileError> ReadCells(std::istream& input, Accepted accepted);
+Expected<LoadedCells, CellsFileError> ReadCells(std::istream& input, AcceptedFiles accepted);
 
 // Opens the file at `path` and reads its cells; the file is closed on return.
-Expected<CellsFile, CellsFileError> LoadCells(const std::filesystem::path& path, Readable readable,
-                                              Accepted accepted);
+Expected<LoadedCells, CellsFileError> LoadCells(const std::filesystem::path& path,
+                                                Readable readable, AcceptedFiles accepted);
 
-// Returns the picture format of the file that `read` came from, as far as it
-// was read: a PNG that is not a grid picture is still a PNG.
-PictureFormat FormatRead(const Expected<CellsFile, CellsFileError>& read);
+// Returns the picture format that `read` found in its file, as far as it read
+// it (kNone for a grid file): a PNG that is not a grid picture is still a PNG.
+PictureFormat FormatFound(const Expected<LoadedCells, CellsFileError>& read);
 
 // What a front end asks of the writer beyond the target and the cells.
 struct WriteRequest {
@@ -88,4 +88,4 @@ Expected<CellsFileBytes, RenderError> MakeCellsFile(
 
 }  // namespace gridcode
 
-#endif  // GRIDCODE_PICTURE_CELLS_FILE_H_
+#endif  // GRIDCODE_FORMAT_CELLS_FILE_H_
