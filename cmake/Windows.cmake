@@ -1,6 +1,6 @@
 # What a Windows build takes from source rather than from the system: libspng
 # from its Debian source package (scripts/test-windows fetches it into the
-# build tree), linked with MinGW-w64's zlib, and GoogleTest from
+# build tree), linked with MinGW-w64's static zlib, and GoogleTest from
 # /usr/src/googletest. Every program is linked statically, so that
 # gridcode-data.exe is one file to copy and the tests run under Wine without
 # the compiler's DLLs.
@@ -12,7 +12,8 @@ if(NOT EXISTS "${GRIDCODE_SPNG_SOURCE}")
   message(FATAL_ERROR "libspng's source is not in ${PROJECT_BINARY_DIR}/spng-source: "
     "scripts/test-windows fetches it, or set GRIDCODE_SPNG_SOURCE to its spng/spng.c")
 endif()
-find_package(ZLIB REQUIRED)
+# zlib's static library, not its import library: Windows has no zlib1.dll.
+find_library(GRIDCODE_ZLIB_ARCHIVE libz.a REQUIRED)
 enable_language(C)
 add_library(gridcode_spng STATIC ${GRIDCODE_SPNG_SOURCE})
 cmake_path(GET GRIDCODE_SPNG_SOURCE PARENT_PATH spng_include_dir)
@@ -22,7 +23,7 @@ target_compile_definitions(gridcode_spng PUBLIC SPNG_STATIC)
 # Another project's code: built as its own build system builds it, without
 # this project's warning options.
 set_target_properties(gridcode_spng PROPERTIES COMPILE_OPTIONS "-w" C_STANDARD 99)
-target_link_libraries(gridcode_spng PUBLIC ZLIB::ZLIB)
+target_link_libraries(gridcode_spng PUBLIC ${GRIDCODE_ZLIB_ARCHIVE})
 add_library(spng::spng ALIAS gridcode_spng)
 
 if(GRIDCODE_TESTS)
