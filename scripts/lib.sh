@@ -1,5 +1,5 @@
-# Shared by the scripts: installs missing Debian packages and builds a preset.
-# Sourced, not run.
+# Shared by the scripts: installs missing Debian packages, builds a preset,
+# and fetches a Debian source package. Sourced, not run.
 
 # The packages that building, running and testing gridcode need.
 GRIDCODE_PACKAGES=(g++ cmake ninja-build libspng-dev
@@ -82,3 +82,38 @@ preset_binary_dir() {
     *) echo "build-$1" ;;
   esac
 }
+
+# fetch_debian_source PACKAGE FOLDER: unpacks the source package PACKAGE of
+# the system's release (Debian's patches applied) into FOLDER, emptied first.
+# It comes from the mirror the system already uses for that release, through a
+# sources list of FOLDER's own, so that the system's apt sources stay as they
+# are. A mirror may hold the upstream tarball without the Debian parts of the
+# package; then that tarball is unpacked instead, its checksum taken from the
+# release's signed source index, as apt-get source checks it.
+fetch_debian_source() {
+  local package=$1 folder codename mirror apt_dir
+  folder=$(realpath -m "$2")
+  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  mirror=$(apt-get indextargets --format '$(SITE) $(RELEASE)' 2>/dev/null |
+    awk -v release="$codename" '$2 == release { print $1; exit }')
+  mirror=${mirror:-http://deb.debian.org/debian}
+  apt_dir=$folder/.apt
+  rm -rf "$folder"
+  mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $codename main" \
+    >"$apt_dir/sources.list"
+  local apt=(apt-get -q -o "Dir::Etc::SourceList=$apt_dir/sources.list"
+    -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+    -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache"
+    -o "APT::Sandbox::User=$(id -un)")
+  "${apt[@]}" update >"$apt_dir/log" 2>&1 || { cat "$apt_dir/log" >&2; return 1; }
+  (cd "$folder" && "${apt[@]}" source "$package") >>"$apt_dir/log" 2>&1 && return 0
+  echo "The Debian parts of $package's source are missing on the mirror; using the upstream tarball."
+  local uri file hash
+  read -r uri file _ hash < <("${apt[@]}" source --print-uris "$package" 2>>"$apt_dir/log" |
+    grep "\.orig\.tar\.") || { cat "$apt_dir/log" >&2; return 1; }
+  /usr/lib/apt/apt-helper download-file "${uri//\'/}" "$folder/$file" "$hash" \
+    >>"$apt_dir/log" 2>&1 || { cat "$apt_dir/log" >&2; return 1; }
+  tar -xf "$folder/$file" -C "$folder"
+}
+
