@@ -1,5 +1,5 @@
 # Shared by the scripts: installs missing Debian packages, builds a preset,
-# and fetches a Debian source package. Sourced, not run.
+# fetches a Debian source package, and readies Wine. Sourced, not run.
 
 # The packages that building, running and testing gridcode need.
 GRIDCODE_PACKAGES=(g++ cmake ninja-build libspng-dev
@@ -117,3 +117,36 @@ fetch_debian_source() {
   tar -xf "$folder/$file" -C "$folder"
 }
 
+# start_wine BUILD_DIR: readies Wine for the programs built in BUILD_DIR: a
+# prefix of its own inside it, on a virtual X display of its own (Wine needs
+# one even for offscreen programs) whose screen Xvfb keeps in BUILD_DIR/xvfb
+# as an XWD file. Every Wine process of that prefix, then the display, are
+# stopped when the script exits, whatever happens.
+start_wine() {
+  local build=$1
+  # File names pass between Windows and Linux in the locale's character set:
+  # UTF-8, whatever the system is set to, so that Japanese names survive.
+  export LC_ALL=C.UTF-8
+  export WINEPREFIX=$PWD/$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
+  trap stop_wine EXIT
+  mkdir -p "$WINEPREFIX" "$build/xvfb"
+  rm -f "$build/xvfb/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -fbdir "$build/xvfb" -nolisten tcp -nocursor \
+    3>"$build/xvfb/display" 2>"$build/xvfb/log" &
+  xvfb=$!
+  for _ in {1..100}; do [[ -s $build/xvfb/display ]] && break; sleep 0.1; done
+  DISPLAY=:$(<"$build/xvfb/display")
+  export DISPLAY
+  # One server for all the programs, up until stopped (unless one is up
+  # already), and Wine's own services started here, not by a program, whose
+  # output they would hold open so that ctest waits for them.
+  "$wineserver" -p 2>/dev/null || true
+  [[ -f $WINEPREFIX/system.reg ]] || echo "Setting up Wine..."
+  wineboot --init >/dev/null 2>&1
+}
+stop_wine() {
+  "$wineserver" -k 2>/dev/null || true
+  "$wineserver" -w 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+}

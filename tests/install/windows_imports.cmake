@@ -5,9 +5,10 @@
 # Usage: cmake -DOBJDUMP=x86_64-w64-mingw32-objdump -DBUILD_DIR=DIR -P windows_imports.cmake
 cmake_minimum_required(VERSION 3.25)
 set(windows_dlls
-  advapi32 api-ms-win-core-synch-l1-2-0 comctl32 comdlg32 d3d9 d3d11 dwmapi dwrite dxgi gdi32
-  imm32 kernel32 msvcrt netapi32 ole32 oleaut32 opengl32 setupapi shell32 shlwapi user32
-  userenv uxtheme version winmm ws2_32 wtsapi32)
+  advapi32 api-ms-win-core-synch-l1-2-0 api-ms-win-core-winrt-l1-1-0
+  api-ms-win-core-winrt-string-l1-1-0 authz comdlg32 d3d9 d3d11 dwmapi dwrite dxgi gdi32 imm32
+  kernel32 msvcrt netapi32 ole32 oleaut32 shcore shell32 shlwapi user32 userenv uxtheme version
+  winmm ws2_32 wtsapi32)
 # The programs to ship, and the tests.
 file(GLOB programs "${BUILD_DIR}/*.exe")
 file(GLOB_RECURSE tests "${BUILD_DIR}/tests/*.exe")

@@ -37,12 +37,15 @@ TEST(QtDialogsTest, TypedNamesOpenAsTheyStandAndSavingAddsDat) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed.toStdString());
-    bool accepted = false;
+    bool accepted = false, native = false;
     QTimer::singleShot(0, &parent, [&] {
       auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      native = name == nullptr;
+      if (native) return dialog->reject();
       dialog->setDirectory(folder.path());
       QTest::qWait(300);  // the folder's files are listed in the background
-      dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(c.typed);
+      name->setText(c.typed);
       auto* box = dialog->findChild<QDialogButtonBox*>();
       QAbstractButton* accept = nullptr;
       for (QAbstractButton* button : box->buttons()) {
@@ -56,6 +59,7 @@ TEST(QtDialogsTest, TypedNamesOpenAsTheyStandAndSavingAddsDat) {
       }
     });
     const QString chosen = c.save ? dialogs.SaveFileName() : dialogs.OpenFileName();
+    if (native) GTEST_SKIP() << "the system's own file dialog takes no typing from a test";
     EXPECT_TRUE(accepted) << "the accept button stayed disabled";
     EXPECT_EQ(chosen.toStdString(), folder.filePath(c.chosen).toStdString());
   }
@@ -71,13 +75,19 @@ TEST(QtDialogsTest, AForgottenNameIsNotOfferedAgain) {
   QtDialogs dialogs(&parent);
   QStringList offered;
   for (const bool forget : {false, true}) {
+    bool native = false;
     QTimer::singleShot(0, &parent, [&] {
       auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      native = name == nullptr;
+      if (native) return dialog->reject();
       dialog->setDirectory(folder.path());
-      dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText("art.png");
+      name->setText("art.png");
       QMetaObject::invokeMethod(dialog, "accept");
     });
-    ASSERT_EQ(dialogs.OpenFileName(), folder.filePath(QStringLiteral("art.png")));
+    const QString chosen = dialogs.OpenFileName();
+    if (native) GTEST_SKIP() << "the system's own file dialog takes no typing from a test";
+    ASSERT_EQ(chosen, folder.filePath(QStringLiteral("art.png")));
     if (forget) dialogs.ForgetFileName();
     QTimer::singleShot(0, &parent, [&] {
       auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
