@@ -1,7 +1,8 @@
 # Checks that every program of a Windows build imports only DLLs that come with
 # Windows itself, so that each one runs when copied alone onto a bare system.
 # Wine brings DLLs that Windows lacks (zlib1.dll), so running the programs
-# under Wine does not show it.
+# under Wine does not show it. Also checks that gridcode.exe is a GUI program,
+# which opens no console window.
 # Usage: cmake -DOBJDUMP=x86_64-w64-mingw32-objdump -DBUILD_DIR=DIR -P windows_imports.cmake
 cmake_minimum_required(VERSION 3.25)
 set(windows_dlls
@@ -18,15 +19,18 @@ if(NOT programs)
 endif()
 foreach(program IN LISTS programs)
   execute_process(COMMAND ${OBJDUMP} -p ${program} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
+  if(program MATCHES "/gridcode.exe$" AND NOT dump MATCHES "Subsystem[^\n]*Windows GUI")
+    string(APPEND faults "\n  ${program}: not a GUI program")
+  endif()
   string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
   foreach(import IN LISTS imports)
     string(REGEX REPLACE "DLL Name: (.*)\\.dll$" "\\1" dll "${import}")
     string(TOLOWER "${dll}" dll)
     if(NOT dll IN_LIST windows_dlls)
-      string(APPEND foreign "\n  ${program}: ${import}")
+      string(APPEND faults "\n  ${program}: ${import}")
     endif()
   endforeach()
 endforeach()
-if(foreign)
-  message(FATAL_ERROR "DLLs that Windows does not have:${foreign}")
+if(faults)
+  message(FATAL_ERROR "DLLs that Windows does not have, or a console program:${faults}")
 endif()
