@@ -49,8 +49,7 @@ if(GRIDCODE_WINDOW)
     list(PREPEND CMAKE_FIND_ROOT_PATH ${GRIDCODE_QT_PREFIX})
   else()
     message(STATUS "The gridcode window is not built for Windows: Qt for Windows is not "
-      "built here (scripts/build-qt-windows builds it). Building the core, the picture module "
-      "and gridcode-data.")
+      "built here (scripts/build-qt-windows builds it). Building the core and gridcode-data.")
     set(GRIDCODE_WINDOW OFF)
   endif()
 endif()

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "storage/grid_file.h"
+#include "format/grid_file.h"
 
 namespace {
 

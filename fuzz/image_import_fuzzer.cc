@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "picture/grid_picture.h"
+#include "format/grid_picture.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
 # Shared by the scripts: installs missing Debian packages, builds a preset,
 # fetches a Debian source package, and readies Wine. Sourced, not run.
 
-# The packages that building, running and testing gridcode need.
+# The packages that building, running and testing gridcode need; the tests
+# run the BASIC programs of gridcode-data in three BASICs.
 GRIDCODE_PACKAGES=(g++ cmake ninja-build libspng-dev
   qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
-  libgtest-dev libgmock-dev fonts-ipafont-gothic)
+  libgtest-dev libgmock-dev fonts-ipafont-gothic bwbasic yabasic brandy)
 
 # ensure_packages NAME...: installs those of the packages that are missing, with
 # sudo when not root. Does nothing, quickly, when all are there. Without root

@@ -1,17 +1,18 @@
 #include "cli/gridcode_data.h"
 
-#include <cassert>
 #include <charconv>
+#include <filesystem>
+#include <limits>
 #include <ostream>
 #include <variant>
 
 #include "cli/messages.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
-#include "picture/cells_file.h"
+#include "format/cells_file.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 #include "text/message_text.h"
+#include "text/text_input.h"
 
 #ifndef GRIDCODE_VERSION
 #define GRIDCODE_VERSION "unknown"
@@ -20,45 +21,66 @@
 namespace gridcode {
 namespace {
 
-// The usage text; LARGEST stands for the largest scale.
+// The usage text; {program} stands for the program's name, {size} for the
+// size of a grid picture and {largest} for the largest scale.
 constexpr std::string_view kUsageTemplate =
     "Usage:\n"
-    "  gridcode-data encode [--rows] [FILE|-]\n"
-    "  gridcode-data decode [-o OUT.dat] [FILE|-]\n"
-    "  gridcode-data render [--scale N] [FILE|-] -o OUT.png\n"
-    "  gridcode-data import [PICTURE.png|-] [-o OUT.dat]\n"
-    "  gridcode-data --help | --version\n"
+    "  {program} encode [--rows] [--number START[,STEP]] [--program] [FILE|-]...\n"
+    "  {program} decode [--sprite K] [-o OUT.dat] [FILE|-]\n"
+    "  {program} render [--scale N] [FILE|-] -o OUT.png\n"
+    "  {program} import [PICTURE.png|-] [-o OUT.dat]\n"
+    "  {program} --help | --version\n"
     "\n"
-    "encode  reads a grid file, or a grid picture, as gridcode's LOAD does and\n"
-    "        prints the two DATA lines that Command1 shows; with --rows, the ten\n"
-    "        row codes instead.\n"
+    "encode  reads grid files, or grid pictures, as gridcode's LOAD does and\n"
+    "        prints the two DATA lines that Command1 shows for each, in order;\n"
+    "        with --rows, the ten row codes instead. --number numbers the lines\n"
+    "        from START on by STEP (default 10). --program prints a whole BASIC\n"
+    "        program, numbered from 10 or START, whose DATA lines hold the\n"
+    "        sprites and whose loader prints each one as ten rows of digits.\n"
     "decode  reads DATA statements (gridcode's two lines, or a BASIC listing),\n"
-    "        takes the first ten row codes and writes the grid file: to standard\n"
-    "        output, or with -o to OUT.dat.\n"
+    "        takes the first ten row codes, or with --sprite K those of the K-th\n"
+    "        sprite, and writes the grid file: to standard output, or with -o to\n"
+    "        OUT.dat.\n"
     "render  reads a grid file (or picture) of the digits 0 to 3 and writes its\n"
-    "        picture, an indexed PNG of 14N x 10N pixels (N = --scale, 1 to LARGEST,\n"
-    "        default 1) whose palette index is the cell's value.\n"
-    "import  reads a PNG picture of 14N x 10N pixels (N up to LARGEST), each N x N\n"
+    "        picture, an indexed PNG of {size} pixels (N = --scale, 1 to {largest};\n"
+    "        default that of the picture replaced, else 1) whose palette index is\n"
+    "        the cell's value.\n"
+    "import  reads a PNG picture of {size} pixels (N up to {largest}), each N x N\n"
     "        block one of the four colours (or palette indices 0 to 3), and\n"
     "        writes the grid file.\n"
     "\n"
     "FILE defaults to standard input, OUT to standard output where it may be\n"
-    "left out. Exit status: 0 success, 1 bad input, 2 bad usage.\n";
+    "left out. An OUT named *.png, or a PNG picture it replaces, gets a picture\n"
+    "in the replaced picture's scale and colours; any other a grid file.\n"
+    "Exit status: 0 success, 1 input or output failed, 2 bad usage,\n"
+    "70 internal error.\n"
+    "\n"
+    "Examples:\n"
+    "  {program} encode --number 1000 heart.dat ship.png\n"
+    "  {program} encode --program heart.dat ship.png > sprites.bas\n"
+    "  {program} decode --sprite 2 sprites.bas -o ship.dat\n";
 
 std::string Usage() {
   std::string usage(kUsageTemplate);
-  const std::string largest = std::to_string(kLargestScale);
-  for (std::size_t at = usage.find("LARGEST"); at != std::string::npos;
-       at = usage.find("LARGEST", at)) {
-    usage.replace(at, 7, largest);
+  const std::pair<std::string_view, std::string> values[] = {
+      {"{program}", std::string(kProgram)},
+      {"{size}", GridPictureSize()},
+      {"{largest}", std::to_string(kLargestScale)}};
+  for (const auto& [name, value] : values) {
+    for (std::size_t at = usage.find(name); at != std::string::npos;
+         at = usage.find(name, at + value.size())) {
+      usage.replace(at, name.size(), value);
+    }
   }
   return usage;
 }
 
-// The name of the input in messages: its path, or "<stdin>".
-std::string InputName(const CommandLine& line) {
-  return line.input == kStandardStream ? "<stdin>" : line.input;
+// The name of an input in messages: its path, or "<stdin>".
+std::string InputName(const std::string& input) {
+  return input == kStandardStream ? "<stdin>" : input;
 }
+
+std::string InputName(const CommandLine& line) { return InputName(line.input); }
 
 // Reads the input that `line` names, or `in` for "-", with `read`; reports a
 // failure on `err`, in words that `describe` gives, and returns nullopt.
@@ -76,9 +98,9 @@ auto ReadInput(const CommandLine& line, std::istream& in, Read read, Describe de
 }
 
 // Reads the cells of the input, a grid file or a picture, as LOAD does.
-std::optional<Cells> ReadCellsInput(const CommandLine& line, Accepted accepted, std::istream& in,
-                                    std::ostream& err) {
-  std::optional<CellsFile> file = ReadInput(
+std::optional<Cells> ReadCellsInput(const CommandLine& line, AcceptedFiles accepted,
+                                    std::istream& in, std::ostream& err) {
+  std::optional<LoadedCells> file = ReadInput(
       line, in, [accepted](std::istream& input) { return ReadCells(input, accepted); },
       [&](const CellsFileError& error) {
         Report(err, InputName(line), DescribeCellsFileError(error));
@@ -87,35 +109,86 @@ std::optional<Cells> ReadCellsInput(const CommandLine& line, Accepted accepted, 
   return std::move(file->cells);
 }
 
-// Writes `contents` to the -o file of `line`, or to `out`; reports a failure
-// on `err`. Returns the exit status.
-int WriteOutput(const CommandLine& line, std::string_view contents, std::ostream& out,
-                std::ostream& err) {
-  if (!line.output || *line.output == kStandardStream) {
-    out << contents;
-    return kExitSuccess;
+// Writes the file of `cells` that the writer makes for the -o file of
+// `line`, or for `out`; a picture goes to no terminal. Reports a failure on
+// `err`. Returns the exit status.
+int WriteOutput(const CommandLine& line, const Cells& cells, const WriteRequest& request,
+                std::ostream& out, std::ostream& err) {
+  const bool to_out = !line.output || *line.output == kStandardStream;
+  const std::optional<std::filesystem::path> target =
+      to_out ? std::nullopt : std::optional(PathFromUtf8(*line.output));
+  // Its cells come from a listing or a picture, one digit each, so a grid
+  // file always loads back and there is nothing to confirm.
+  const Expected<CellsFileBytes, RenderError> file = MakeCellsFile(target, cells, request);
+  if (!file) {
+    Report(err, InputName(line), DescribeRenderError(file.error(), cells));
+    return kExitFailure;
   }
-  if (const std::optional<FileError> error =
-          SaveFile(PathFromUtf8(*line.output), contents, Writable::kAnything)) {
-    Report(err, *line.output, DescribeFileError(*error));
-    return kExitBadInput;
+  const Writable writable =
+      file->format == PictureFormat::kNone ? Writable::kAnything : Writable::kAnythingButTerminals;
+  std::optional<FileError> error;
+  if (!to_out) {
+    error = SaveFile(*target, file->bytes, writable);
+  } else if (writable == Writable::kAnythingButTerminals && OutputFile::IsTerminal(out)) {
+    error = FileError{FileError::Kind::kIsTerminal};
+  } else {
+    out << file->bytes;
+  }
+  if (error) {
+    Report(err, to_out ? "standard output" : *line.output, DescribeFileError(*error));
+    return kExitFailure;
   }
   return kExitSuccess;
 }
 
+// Prints the lines of every input, a grid file or a picture, in order: the
+// DATA lines or row codes as Command1 makes them, numbered or not, or the
+// program that holds them. Prints nothing unless every input is encoded.
 int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kGridFilesAndPictures, in, err);
-  if (!cells) return kExitBadInput;
-  GridDocument document;
-  document.cells = *cells;
-  // A grid file gives each cell one character, which reads as at most 9, so a
-  // pair is at most 4 x 9 + 9 = 45 and never overflows.
-  [[maybe_unused]] const bool encoded = !BuildDataLines(document).has_value();
-  assert(encoded);
-  if (line.rows) {
-    for (const std::string& code : document.row_codes) out << code << '\n';
+  std::vector<std::string> names = {line.input};
+  names.insert(names.end(), line.more_inputs.begin(), line.more_inputs.end());
+  CommandLine one = line;
+  one.more_inputs.clear();
+  std::vector<Cells> sprites;
+  for (const std::string& name : names) {
+    one.input = name;
+    std::optional<Cells> cells = ReadCellsInput(one, AcceptedFiles::kGridFilesAndPictures, in, err);
+    if (!cells) return kExitFailure;
+    sprites.push_back(std::move(*cells));
+  }
+  if (line.program) {
+    const Expected<std::string, UnusualCell> program =
+        BasicProgram(sprites, line.numbering.value_or(LineNumbering{}));
+    if (!program) {
+      const UnusualCell& error = program.error();
+      Report(err, InputName(names[error.sprite]),
+             DescribeUnusualCell(error, sprites[error.sprite]));
+      return kExitFailure;
+    }
+    out << *program;
+    return kExitSuccess;
+  }
+  std::vector<std::string> lines;
+  for (std::size_t sprite = 0; sprite < sprites.size(); ++sprite) {
+    GridDocument document;
+    document.cells = sprites[sprite];
+    // A grid file gives each cell one character, which reads as at most 9, so
+    // a pair is at most 4 x 9 + 9 = 45 and never overflows; a picture's cells
+    // are 0 to 3. An overflow is a fault of this program, not of the input.
+    if (const std::optional<Overflow> overflow = BuildDataLines(document)) {
+      Report(err, InputName(names[sprite]), DescribeUnexpectedOverflow(*overflow));
+      return kExitInternalError;
+    }
+    if (line.rows) {
+      lines.insert(lines.end(), document.row_codes.begin(), document.row_codes.end());
+    } else {
+      lines.insert(lines.end(), document.data_lines.begin(), document.data_lines.end());
+    }
+  }
+  if (line.numbering) {
+    out << NumberLines(lines, *line.numbering);
   } else {
-    for (const std::string& data_line : document.data_lines) out << data_line << '\n';
+    for (const std::string& text : lines) out << text << '\n';
   }
   return kExitSuccess;
 }
@@ -124,8 +197,9 @@ int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
   using DecodeFailure = std::variant<FileError, DecodeError>;
   const std::optional<Cells> cells = ReadInput(
       line, in,
-      [](std::istream& input) -> Expected<Cells, DecodeFailure> {
-        return DecodeDataStatements(input);
+      [&line](std::istream& input) -> Expected<Cells, DecodeFailure> {
+        TextInput text(input);
+        return DecodeDataStatements(text.stream(), line.sprite);
       },
       [&](const DecodeFailure& failure) {
         if (const auto* error = std::get_if<FileError>(&failure)) {
@@ -134,35 +208,55 @@ int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
         }
         const auto& error = std::get<DecodeError>(failure);
         std::string place = InputName(line) + ':' + std::to_string(error.position.line);
-        if (error.kind != DecodeError::Kind::kLineTooLong) {
+        if (error.kind != DecodeError::Kind::kLineTooLong &&
+            error.kind != DecodeError::Kind::kUtf16WithoutByteOrderMark) {
           place.append(":").append(std::to_string(error.position.column));
         }
         Report(err, place, DescribeDecodeError(error));
       });
-  if (!cells) return kExitBadInput;
-  return WriteOutput(line, GridFileText(*cells), out, err);
+  if (!cells) return kExitFailure;
+  return WriteOutput(line, *cells, {}, out, err);
 }
 
 int Render(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kGridFilesAndPictures, in, err);
-  if (!cells) return kExitBadInput;
-  const Expected<std::string, RenderError> png = RenderPng(*cells, {.scale = line.scale});
-  if (!png) {
-    Report(err, InputName(line), DescribeRenderError(png.error(), *cells));
-    return kExitBadInput;
-  }
-  return WriteOutput(line, *png, out, err);
+  const std::optional<Cells> cells =
+      ReadCellsInput(line, AcceptedFiles::kGridFilesAndPictures, in, err);
+  if (!cells) return kExitFailure;
+  return WriteOutput(line, *cells, {.picture = true, .scale = line.scale}, out, err);
 }
 
 int Import(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Cells> cells = ReadCellsInput(line, Accepted::kPicturesOnly, in, err);
-  if (!cells) return kExitBadInput;
-  return WriteOutput(line, GridFileText(*cells), out, err);
+  const std::optional<Cells> cells = ReadCellsInput(line, AcceptedFiles::kPicturesOnly, in, err);
+  if (!cells) return kExitFailure;
+  return WriteOutput(line, *cells, {}, out, err);
 }
 
 int UsageError(std::string_view problem, std::ostream& err) {
   err << kProgram << ": " << problem << "\n\n" << Usage();
   return kExitUsage;
+}
+
+// Returns the whole number `text` from `lowest` to `highest`, or nullopt.
+std::optional<long> WholeNumber(std::string_view text, long lowest, long highest) {
+  long number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc() || end != text.data() + text.size() || number < lowest ||
+      number > highest) {
+    return std::nullopt;
+  }
+  return number;
+}
+
+// Reads "START[,STEP]" into `numbering`; returns whether it is one.
+bool ReadNumbering(std::string_view text, LineNumbering& numbering) {
+  const std::size_t comma = text.find(',');
+  const std::optional<long> start = WholeNumber(text.substr(0, comma), 0, kLargestLineNumber);
+  const std::optional<long> step = comma == std::string_view::npos
+                                       ? LineNumbering{}.step
+                                       : WholeNumber(text.substr(comma + 1), 1, kLargestLineNumber);
+  if (!start || !step) return false;
+  numbering = {*start, *step};
+  return true;
 }
 
 }  // namespace
@@ -181,21 +275,35 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
     const std::string& argument = arguments[i];
     if (argument == "--rows" && command == "encode") {
       line.rows = true;
+    } else if (argument == "--program" && command == "encode") {
+      line.program = true;
+    } else if (argument == "--number" && command == "encode") {
+      if (++i == arguments.size()) return argument + " needs START or START,STEP";
+      if (!ReadNumbering(arguments[i], line.numbering.emplace())) {
+        return "--number takes START or START,STEP, whole numbers up to " +
+               std::to_string(kLargestLineNumber) + " and STEP from 1, not '" + arguments[i] + "'";
+      }
+    } else if (argument == "--sprite" && command == "decode") {
+      if (++i == arguments.size()) return argument + " needs a number";
+      const std::optional<long> sprite =
+          WholeNumber(arguments[i], 1, std::numeric_limits<int>::max());
+      if (!sprite) return "--sprite takes a whole number from 1, not '" + arguments[i] + "'";
+      line.sprite = static_cast<int>(*sprite);
     } else if ((argument == "-o" || argument == "--output") && command != "encode") {
       if (++i == arguments.size()) return argument + " needs a file name";
       line.output = arguments[i];
     } else if (argument == "--scale" && command == "render") {
       if (++i == arguments.size()) return argument + " needs a number";
-      const std::string& number = arguments[i];
-      const auto [end, error] =
-          std::from_chars(number.data(), number.data() + number.size(), line.scale);
-      if (error != std::errc() || end != number.data() + number.size() || line.scale < 1 ||
-          line.scale > kLargestScale) {
+      const std::optional<long> scale = WholeNumber(arguments[i], 1, kLargestScale);
+      if (!scale) {
         return "--scale takes a whole number from 1 to " + std::to_string(kLargestScale) +
-               ", not '" + number + "'";
+               ", not '" + arguments[i] + "'";
       }
+      line.scale = static_cast<int>(*scale);
     } else if (argument.size() > 1 && argument[0] == '-') {
       return std::string("unknown option '").append(argument).append("' for ").append(command);
+    } else if (have_input && command == "encode") {
+      line.more_inputs.push_back(argument);
     } else if (have_input) {
       return "more than one input file";
     } else {
@@ -204,6 +312,22 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
     }
   }
   if (command == "render" && !line.output) return "render needs -o OUT.png";
+  if (line.rows && (line.program || line.numbering)) {
+    return "--rows gives row codes, which are not numbered or made into a program";
+  }
+  if (line.program || line.numbering) {
+    const auto sprites = static_cast<long long>(line.more_inputs.size()) + 1;
+    const long long last =
+        LastLineNumber(line.numbering.value_or(LineNumbering{}),
+                       line.program ? ProgramLineCount(sprites) : kDataLineCount * sprites);
+    const long largest = line.program ? kLargestProgramLineNumber : kLargestLineNumber;
+    if (last > largest) {
+      return std::to_string(sprites) + (sprites == 1 ? " sprite needs" : " sprites need") +
+             " line numbers up to " + std::to_string(last) + ", past " + std::to_string(largest) +
+             (line.program ? ", the highest of a program" : "") +
+             "; give fewer files or a smaller --number";
+    }
+  }
   return std::nullopt;
 }
 

@@ -1,9 +1,12 @@
 #include "cli/messages.h"
 
+#include <array>
 #include <cstring>
 #include <ostream>
 #include <variant>
 
+#include "cli/gridcode_data.h"
+#include "encoder/data_lines.h"
 #include "text/message_text.h"
 
 namespace gridcode {
@@ -13,8 +16,15 @@ std::string Pixel(int x, int y) {
   return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
 }
 
-std::string Size(int width, int height) {
-  return std::to_string(width) + " x " + std::to_string(height) + " pixels";
+std::string Size(int width, int height, std::string_view unit = " pixels") {
+  return std::to_string(width) + " x " + std::to_string(height) + std::string(unit);
+}
+
+// Returns `count` in words where it is small, as a sentence says it.
+std::string InWords(std::size_t count) {
+  constexpr std::array<std::string_view, 11> kWords = {
+      "no", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten"};
+  return count < kWords.size() ? std::string(kWords[count]) : std::to_string(count);
 }
 
 std::string Cell(int index) {
@@ -25,7 +35,11 @@ std::string Cell(int index) {
 }  // namespace
 
 void Report(std::ostream& err, std::string_view place, std::string_view message) {
-  err << "gridcode-data: " << VisibleText(place) << ": " << message << '\n';
+  err << kProgram << ": " << VisibleText(place) << ": " << message << '\n';
+}
+
+std::string GridPictureSize() {
+  return std::to_string(kColumns) + "N x " + std::to_string(kRows) + "N";
 }
 
 std::string QuotedText(std::string_view text) { return '"' + QuotableText(text) + '"'; }
@@ -43,6 +57,8 @@ std::string DescribeFileError(const FileError& error) {
       return "is a folder, not a file";
     case FileError::Kind::kNotRegularFile:
       return "is not a regular file";
+    case FileError::Kind::kIsTerminal:
+      return "is a terminal, and a picture is not written to one; give -o FILE, or a pipe";
   }
   return system;
 }
@@ -51,6 +67,8 @@ std::string DescribeGridFileError(GridFileError error) {
   switch (error) {
     case GridFileError::kNothingToRead:
       return "is empty and holds no grid";
+    case GridFileError::kUtf16WithoutByteOrderMark:
+      return "is UTF-16 text without a byte order mark; save it as UTF-8, or as UTF-16 with one";
   }
   return {};
 }
@@ -70,8 +88,10 @@ std::string DescribeImportError(const ImportError& error) {
     case Kind::kUnreadable:
       return "is a PNG picture that cannot be read (" + error.reason + ")";
     case Kind::kWrongSize:
-      return "the picture is " + Size(error.width, error.height) +
-             "; a grid picture is 14N x 10N pixels for a whole N (14 x 10, 28 x 20, 42 x 30, ...)";
+      return "the picture is " + Size(error.width, error.height) + "; a grid picture is " +
+             GridPictureSize() + " pixels for a whole N (" + Size(kColumns, kRows, "") + ", " +
+             Size(2 * kColumns, 2 * kRows, "") + ", " + Size(3 * kColumns, 3 * kRows, "") +
+             ", ...)";
     case Kind::kTooLarge:
       return "the picture is " + Size(error.width, error.height) + "; a grid picture has at most " +
              std::to_string(kLargestScale) + " x " + std::to_string(kLargestScale) +
@@ -116,15 +136,34 @@ std::string DescribeCellsFileError(const CellsFileError& error) {
 std::string DescribeDecodeError(const DecodeError& error) {
   switch (error.kind) {
     case DecodeError::Kind::kNotARowCode:
-      return "row code " + QuotedText(error.text) + " is not seven hexadecimal digits";
+      return "row code " + QuotedText(error.text) + " is not " + InWords(kRowCodeDigits) +
+             " hexadecimal digits";
     case DecodeError::Kind::kTooFewRowCodes:
       return "the DATA statements end after " + std::to_string(error.count) + " of the " +
              std::to_string(kRows) + " row codes a grid needs";
     case DecodeError::Kind::kLineTooLong:
       return "the line is longer than " + std::to_string(kLongestListingLine) +
              " bytes, which no listing has";
+    case DecodeError::Kind::kNoSuchSprite:
+      return "the DATA statements hold " + std::to_string(error.count) +
+             (error.count == 1 ? " sprite" : " sprites") + " of " + std::to_string(kRows) +
+             " row codes, so there is no sprite " + std::to_string(error.sprite);
+    case DecodeError::Kind::kUtf16WithoutByteOrderMark:
+      return "the listing is UTF-16 text without a byte order mark; save it as UTF-8, or as "
+             "UTF-16 with one";
   }
   return {};
+}
+
+std::string DescribeUnusualCell(const UnusualCell& error, const Cells& cells) {
+  return Cell(error.cell) + " holds " + QuotedText(cells[error.cell]) +
+         ", not one digit 0 to 3, which the row codes of a program cannot hold";
+}
+
+std::string DescribeUnexpectedOverflow(const Overflow& overflow) {
+  return "row " + std::to_string(overflow.row + 1) + " could not be encoded, which no grid of " +
+         "one character a cell causes: this is a fault of " + std::string(kProgram) +
+         ", please report it";
 }
 
 std::string DescribeRenderError(const RenderError& error, const Cells& cells) {

@@ -10,17 +10,22 @@
 #include <string>
 #include <string_view>
 
+#include "encoder/basic_program.h"
+#include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
-#include "picture/cells_file.h"
-#include "picture/grid_picture.h"
+#include "format/cells_file.h"
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 
 namespace gridcode {
 
 // Writes the one line "gridcode-data: PLACE: MESSAGE" to `err`; `place` is
 // shown visibly.
 void Report(std::ostream& err, std::string_view place, std::string_view message);
+
+// Returns the size of every grid picture, "14N x 10N".
+std::string GridPictureSize();
 
 // Returns `text` in double quotes for a message, cut short if long.
 std::string QuotedText(std::string_view text);
@@ -39,6 +44,13 @@ std::string DescribeCellsFileError(const CellsFileError& error);
 
 // Returns what is said of DATA statements that give no grid.
 std::string DescribeDecodeError(const DecodeError& error);
+
+// Returns what is said of a cell of `cells` that a program cannot hold.
+std::string DescribeUnusualCell(const UnusualCell& error, const Cells& cells);
+
+// Returns what is said of an overflow where none can be: a fault of the
+// program, not of its input.
+std::string DescribeUnexpectedOverflow(const Overflow& overflow);
 
 // Returns what is said of `cells` that have no picture.
 std::string DescribeRenderError(const RenderError& error, const Cells& cells);

@@ -1,10 +1,7 @@
 #include "cli/windows_console.h"
 
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <cwchar>
 
 namespace gridcode {
@@ -20,11 +17,6 @@ std::vector<std::string> Utf8Arguments(int argc, const wchar_t* const argv[]) {
     arguments.push_back(std::move(argument));
   }
   return arguments;
-}
-
-void UseBinaryStandardStreams() {
-  ::_setmode(_fileno(stdin), _O_BINARY);
-  ::_setmode(_fileno(stdout), _O_BINARY);
 }
 
 }  // namespace gridcode

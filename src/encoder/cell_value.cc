@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-#include "encoder/pair_text.h"
+#include "text/hex_digits.h"
 
 namespace gridcode {
 namespace {

@@ -11,6 +11,7 @@
 #ifndef GRIDCODE_ENCODER_DATA_LINES_H_
 #define GRIDCODE_ENCODER_DATA_LINES_H_
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@
 #include "grid/grid_document.h"
 
 namespace gridcode {
+
+// The digits of a row code whose cells all hold 0 to 3: one a pair of cells.
+inline constexpr std::size_t kRowCodeDigits = kColumns / 2;
 
 // Where and why the encoding of a row stopped.
 struct Overflow {

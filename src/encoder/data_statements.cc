@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "encoder/data_lines.h"
-#include "encoder/pair_text.h"
+#include "text/hex_digits.h"
 #include "text/utf8.h"
 
 namespace gridcode {
 namespace {
 
-constexpr std::size_t kRowCodeDigits = kColumns / 2;
 constexpr int kEnd = std::char_traits<char>::eof();
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -54,7 +53,7 @@ class ListingLines {
     ended_with_line_end_ = c != kEnd;
     if (c == '\r') {
       // CR LF and CR CR LF end one line; each other CR ends a line of its own.
-      int more_returns = 0;
+      std::int64_t more_returns = 0;
       while ((c = input_.snextc()) == '\r') ++more_returns;
       if (c == '\n') {
         input_.sbumpc();
@@ -68,7 +67,7 @@ class ListingLines {
   }
 
   // The number of the line last read, from 1.
-  int number() const { return number_; }
+  std::int64_t number() const { return number_; }
 
   // Whether the line last read ended with a line end rather than the input's end.
   bool ended_with_line_end() const { return ended_with_line_end_; }
@@ -76,8 +75,8 @@ class ListingLines {
  private:
   std::streambuf& input_;
   std::string carried_;  // bytes read ahead that belong to the next line
-  int number_ = 0;
-  int empty_lines_ = 0;  // lines ended by lone CRs already read
+  std::int64_t number_ = 0;
+  std::int64_t empty_lines_ = 0;  // lines ended by lone CRs already read
   bool ended_with_line_end_ = false;
 };
 
@@ -112,7 +111,7 @@ std::string_view ItemText(std::string_view item) {
 }
 
 // Appends the items of the DATA statements of one line (line number `line`).
-void CollectItems(std::string_view text, int line, std::vector<Item>& items) {
+void CollectItems(std::string_view text, std::int64_t line, std::vector<Item>& items) {
   std::size_t i = 0;
   const auto skip_blanks = [&] {
     while (i < text.size() && IsBlank(text[i])) ++i;
@@ -130,8 +129,8 @@ void CollectItems(std::string_view text, int line, std::vector<Item>& items) {
         i = StatementPartEnd(text, i, true);
         std::size_t end = i;
         while (end > begin && IsBlank(text[end - 1])) --end;
-        items.push_back(
-            {ItemText(text.substr(begin, end - begin)), {line, static_cast<int>(begin) + 1}});
+        items.push_back({ItemText(text.substr(begin, end - begin)),
+                         {line, static_cast<std::int64_t>(begin) + 1}});
         if (i == text.size() || text[i] != ',') break;
         ++i;  // the comma
       }
@@ -155,25 +154,42 @@ Unexpected<DecodeError> Failure(DecodeError error) { return Unexpected(std::move
 
 }  // namespace
 
-Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input) {
+Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input, int sprite) {
   ListingLines lines(*input.rdbuf());
   Cells cells;
   std::vector<Item> items;
   std::string text;
+  // The items before the sprite's are counted, not read: other DATA may stand there.
+  const long long skipped = static_cast<long long>(kRows) * (sprite - 1);
+  long long taken = 0;
   int rows = 0;
   TextPosition end = {1, 1};
+  bool first_line = true;  // no line of two bytes or more read yet
   while (rows < kRows) {
     const ListingLines::Result result = lines.Next(text);
     if (result == ListingLines::Result::kEnd) {
+      if (sprite > 1) {
+        return Failure({.kind = DecodeError::Kind::kNoSuchSprite,
+                        .position = end,
+                        .count = static_cast<int>(taken / kRows),
+                        .sprite = sprite});
+      }
       return Failure({DecodeError::Kind::kTooFewRowCodes, end, {}, rows});
     }
     if (result == ListingLines::Result::kTooLong) {
       return Failure({DecodeError::Kind::kLineTooLong, {lines.number(), 1}, {}, rows});
     }
+    if (first_line && text.size() >= 2) {
+      first_line = false;
+      if (IsUtf16WithoutByteOrderMark(text)) {
+        return Failure({DecodeError::Kind::kUtf16WithoutByteOrderMark, {lines.number(), 1}});
+      }
+    }
     items.clear();
     CollectItems(text, lines.number(), items);
     // A line may hold more items than the grid needs; those are not read.
-    for (std::size_t i = 0; i < items.size() && rows < kRows; ++i, ++rows) {
+    for (std::size_t i = 0; i < items.size() && rows < kRows; ++i, ++taken) {
+      if (taken < skipped) continue;
       const Item& item = items[i];
       if (!IsRowCode(item.text)) {
         return Failure({DecodeError::Kind::kNotARowCode, item.position, std::string(item.text)});
@@ -184,17 +200,18 @@ Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input) {
         cells[left] = std::string(1, static_cast<char>('0' + digit / 4));
         cells[left + 1] = std::string(1, static_cast<char>('0' + digit % 4));
       }
+      ++rows;
     }
     end = lines.ended_with_line_end()
               ? TextPosition{lines.number() + 1, 1}
-              : TextPosition{lines.number(), static_cast<int>(text.size()) + 1};
+              : TextPosition{lines.number(), static_cast<std::int64_t>(text.size()) + 1};
   }
   return cells;
 }
 
-Expected<Cells, DecodeError> DecodeDataStatements(std::string_view text) {
+Expected<Cells, DecodeError> DecodeDataStatements(std::string_view text, int sprite) {
   std::istringstream input{std::string(text)};
-  return DecodeDataStatements(input);
+  return DecodeDataStatements(input, sprite);
 }
 
 }  // namespace gridcode

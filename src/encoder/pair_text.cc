@@ -3,22 +3,16 @@
 #include <cmath>
 #include <cstdint>
 
+#include "text/hex_digits.h"
+
 namespace gridcode {
-
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
-char HexDigit(unsigned value) { return "0123456789ABCDEF"[value & 0xF]; }
 
 double RoundHalfEven(double value) {
   double whole = 0;
   const double fraction = std::modf(value, &whole);  // exact, unlike value - floor(value)
-  // To the nearest whole number from the exact fraction, not by std::round:
-  // MinGW-w64's adds 0.5 first and so rounds 0.49999999999999994 up to 1.
+  // Halves go to the even neighbour, decided on the exact fraction.
+  // std::nearbyint would do the same, but only under the rounding mode to
+  // nearest, which any code in the process may change.
   if (std::fabs(fraction) < 0.5) return whole;
   if (std::fabs(fraction) > 0.5) return whole + std::copysign(1.0, value);
   return std::fmod(whole, 2.0) == 0 ? whole : whole + std::copysign(1.0, value);
@@ -26,7 +20,7 @@ double RoundHalfEven(double value) {
 
 std::optional<std::string> PairText(double pair_value) {
   const double rounded = RoundHalfEven(pair_value);
-  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
+  if (!(rounded >= kSmallestPairValue && rounded <= kLargestPairValue)) return std::nullopt;
   auto bits = static_cast<std::uint32_t>(static_cast<std::int32_t>(rounded));
   std::string text;
   do {

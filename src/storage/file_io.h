@@ -1,19 +1,26 @@
 // Files on disk: opening one and reading it with one of gridcode's readers,
-// and saving so that the file the user chose stays that file.
+// writing the process's standard output, and saving so that the file the user
+// chose stays that file.
 //
-// Saving writes a new file beside the old one and renames it over it, so that a
-// failure leaves the old file as it was, but only where the new file can be
-// the old one in every way but its contents: one name (no other hard link), the
-// same owner, group and mode, and no extended attributes or access lists.
-// Otherwise, or where the folder may not be written, the file is rewritten in
-// place and synced.
+// Saving writes a new file beside the old one and puts it in its place, so
+// that a failure leaves the old file as it was, but only where the new file
+// can be the old one in every way but its contents:
+//  - on Linux, by rename, where the old file has one name (no other hard
+//    link), no extended attributes or access lists, and an owner, group and
+//    mode the new file can take;
+//  - on Windows, by ReplaceFileW, which gives it the old file's attributes
+//    and security, where the old file has one name and is neither hidden nor
+//    a system file; a read-only file is refused.
+// Otherwise, or where the folder may not be written or the new file cannot be
+// put in the old one's place, the file is rewritten in place and synced.
 //
-// On Windows (file_io_windows.cc) the new file replaces the old one by
-// ReplaceFileW, which gives it the old file's attributes and security, unless
-// the old file has another hard link or is a hidden or system file;
-// otherwise, or where that fails, the file is rewritten in place. A read-only
-// file is refused. System errors are given as the errno numbers of the same
-// reasons, so that messages read the same.
+// Where the path leads is followed first: a symbolic link to its end, so that
+// the link stays a link (a dangling one makes the file it names); a path that
+// names a file the process has open by its descriptor (/dev/stdout,
+// /dev/stderr, /dev/fd/N, /proc/self/fd/N) is written through that
+// descriptor, from where it stands, as a shell's redirection is; a device,
+// pipe or socket is written in place, never replaced. System errors are given
+// as errno numbers on every system, so that messages read the same.
 
 #ifndef GRIDCODE_STORAGE_FILE_IO_H_
 #define GRIDCODE_STORAGE_FILE_IO_H_
@@ -22,6 +29,7 @@
 #include <istream>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -39,6 +47,7 @@ struct FileError {
     kCannotWrite,     // the file or its folder may not be written, or writing failed
     kIsDirectory,     // the path names a folder
     kNotRegularFile,  // the path names a pipe, socket or device
+    kIsTerminal,      // the path names a terminal, which is not written to
   };
   Kind kind;
   int system_error = 0;
@@ -56,8 +65,9 @@ enum class Readable {
 
 // Which files may be written.
 enum class Writable {
-  kRegularFilesOnly,  // refuses pipes, sockets and devices
-  kAnything,          // also writes straight into a device or pipe (/dev/null, /dev/stdout)
+  kRegularFilesOnly,      // refuses pipes, sockets and devices
+  kAnything,              // also writes straight into a device or pipe (/dev/null, /dev/stdout)
+  kAnythingButTerminals,  // the same, but refuses a terminal: for bytes no terminal shows
 };
 
 // A file open for reading, as a stream; closed when destroyed.
@@ -85,6 +95,30 @@ class InputFile {
   class Buffer;
   std::unique_ptr<Buffer> buffer_;
   std::istream stream_;
+};
+
+// The process's standard output, as a stream written with the system's calls,
+// keeping the reason a write failed. Bytes go out as they are, on every system.
+class OutputFile {
+ public:
+  OutputFile();
+  ~OutputFile();
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  std::ostream& stream();
+
+  // The failure of the last write of `stream` if it is the stream of an
+  // OutputFile, or nullopt.
+  static std::optional<FileError> WriteErrorOf(const std::ostream& stream);
+
+  // Whether `stream` is the stream of an OutputFile that goes to a terminal.
+  static bool IsTerminal(const std::ostream& stream);
+
+ private:
+  class Buffer;
+  std::unique_ptr<Buffer> buffer_;
+  std::ostream stream_;
 };
 
 // Reads `input` with `read`, a reader of gridcode's formats that returns an
@@ -115,9 +149,9 @@ inline std::filesystem::path PathFromUtf8(std::string_view name) {
 }
 
 // Makes `contents` the contents of the file at `path`, creating it if need
-// be, as the header describes. A symbolic link is followed, not replaced; a
-// file the user may not write and a folder are refused, and so are a pipe and
-// a device unless `writable` allows them.
+// be, as the header describes. A file the user may not write, a folder and a
+// loop of symbolic links are refused, and so are a pipe, a socket and a
+// character device unless `writable` allows them.
 std::optional<FileError> SaveFile(const std::filesystem::path& path, std::string_view contents,
                                   Writable writable = Writable::kRegularFilesOnly);
 

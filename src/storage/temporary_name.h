@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "text/hex_digits.h"
+
 namespace gridcode {
 
 // Returns ".gridcode-" and the eight hexadecimal digits of `bits`: a hidden
@@ -13,7 +15,7 @@ namespace gridcode {
 inline std::string TemporaryName(std::uint32_t bits) {
   std::string name = ".gridcode-";
   for (int shift = 28; shift >= 0; shift -= 4) {
-    name.push_back("0123456789abcdef"[(bits >> shift) & 0xF]);
+    name.push_back(HexDigit(bits >> shift));
   }
   return name;
 }

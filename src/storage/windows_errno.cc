@@ -17,6 +17,9 @@ int ErrnoOf(DWORD error) {
     case ERROR_LOCK_VIOLATION:
     case ERROR_PRIVILEGE_NOT_HELD:
       return EACCES;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return EEXIST;
     case ERROR_WRITE_PROTECT:
       return EROFS;
     case ERROR_DISK_FULL:

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
+#include "text/hex_digits.h"
 #include "text/utf8.h"
 
 namespace gridcode {
@@ -11,7 +12,7 @@ namespace {
 // Appends `value` as `digits` upper-case hexadecimal digits.
 void AppendHex(std::string& text, unsigned value, int digits) {
   for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
-    text.push_back("0123456789ABCDEF"[(value >> shift) & 0xF]);
+    text.push_back(HexDigit(value >> shift));
   }
 }
 

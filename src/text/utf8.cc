@@ -13,6 +13,20 @@ std::string SkipByteOrderMark(std::streambuf& input) {
   return {};
 }
 
+bool IsUtf16WithoutByteOrderMark(std::string_view line) {
+  if (line.size() < 2) return false;
+  // Whether each half of the bytes, those at even and at odd places, is all
+  // NUL, and whether it holds any NUL.
+  bool all_nul[2] = {true, true};
+  bool any_nul[2] = {false, false};
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const bool nul = line[i] == '\0';
+    all_nul[i % 2] = all_nul[i % 2] && nul;
+    any_nul[i % 2] = any_nul[i % 2] || nul;
+  }
+  return (all_nul[0] && !any_nul[1]) || (all_nul[1] && !any_nul[0]);
+}
+
 std::size_t Utf8SequenceLength(std::string_view text) {
   if (text.empty()) return 0;
   const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };

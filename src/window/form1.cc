@@ -9,10 +9,9 @@
 
 #include "encoder/cell_value.h"
 #include "encoder/data_lines.h"
-#include "picture/cells_file.h"
-#include "picture/grid_picture.h"
+#include "format/cells_file.h"
+#include "grid/value_colours.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 #include "window/form1_layout.h"
 #include "window/grid_picture_view.h"
 #include "window/messages.h"
@@ -21,8 +20,6 @@
 
 namespace gridcode {
 namespace {
-
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
 // Returns `path` as the file system spells it.
 std::filesystem::path FileSystemPath(const QString& path) {
@@ -36,7 +33,7 @@ Form1::Form1() : Form1(nullptr) {}
 Form1::Form1(std::unique_ptr<Dialogs> dialogs) : dialogs_(std::move(dialogs)) {
   if (!dialogs_) dialogs_ = std::make_unique<QtDialogs>(this);
   CreateControls();
-  // The load event: the grid starts with "0" in every cell.
+  // The grid starts with "0" in every cell.
   GridDocument document = ReadFields();
   ResetGrid(document);
   WriteFields(document);
@@ -94,10 +91,7 @@ void Form1::CreateControls() {
   for (int value = 0; value < static_cast<int>(kValueColours.size()); ++value) {
     swatches_->addButton(new PaintSwatch(value, layout::SwatchRect(value), this), value);
   }
-  // The darkest value is chosen at start-up.
-  const int chosen = static_cast<int>(kValueColours.size()) - 1;
-  swatches_->button(chosen)->setChecked(true);
-  picture_->SetPaintValue(chosen);
+  swatches_->button(picture_->paint_value())->setChecked(true);
 
   connect(Command1, &QPushButton::clicked, this, &Form1::EncodeGrid);
   connect(Save, &QPushButton::clicked, this, &Form1::SaveGrid);
@@ -138,11 +132,11 @@ void Form1::EncodeGrid() {
   GridDocument document = ReadFields();
   const std::optional<Overflow> overflow = BuildDataLines(document);
   WriteFields(document);
-  ShowReadings(document.cells);
+  MarkAndDrawCells(document.cells);
   if (overflow) Show(Form1Messages::Overflowed(*overflow, document.cells));
 }
 
-void Form1::ShowReadings(const Cells& cells) {
+void Form1::MarkAndDrawCells(const Cells& cells) {
   MarkUnusualCells(cells);
   picture_->Show(cells);
 }
@@ -185,42 +179,26 @@ void Form1::SaveGrid() {
   const Cells cells = CellTexts();
   const QString path = dialogs_->SaveFileName();
   if (path.isEmpty()) return;  // cancelled
-  const std::optional<std::string> contents = SavedContents(path, cells);
-  if (!contents) return;
-  if (const std::optional<FileError> error = SaveFile(FileSystemPath(path), *contents)) {
+  const std::filesystem::path target = FileSystemPath(path);
+  const Expected<CellsFileBytes, RenderError> file = MakeCellsFile(target, cells);
+  if (!file) {
+    Show(Form1Messages::CannotSavePicture(path, file.error(), cells));
+    return;
+  }
+  if (!file->will_not_load_back.empty()) {
+    const Message question = Form1Messages::WillNotLoadBack(file->will_not_load_back, cells);
+    if (!dialogs_->Confirm(question.title, question.text)) return;
+  }
+  if (const std::optional<FileError> error = SaveFile(target, file->bytes)) {
     Show(Form1Messages::CannotSave(path, *error));
   }
-}
-
-std::optional<std::string> Form1::SavedContents(const QString& path, const Cells& cells) {
-  // A picture that LOAD reads keeps its scale and colours when it is replaced.
-  const Expected<CellsFile, CellsFileError> existing =
-      LoadCells(FileSystemPath(path), Readable::kRegularFilesOnly, Accepted::kGridFilesAndPictures);
-  const bool picture = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ||
-                       FormatRead(existing) == PictureFormat::kPng;
-  if (!picture) {
-    const std::vector<int> will_change = CellsThatWillNotLoadBack(cells);
-    if (!will_change.empty()) {
-      const Message question = Form1Messages::WillNotLoadBack(will_change, cells);
-      if (!dialogs_->Confirm(question.title, question.text)) return std::nullopt;
-    }
-    return GridFileText(cells);
-  }
-  const PictureStyle style =
-      existing && existing->format == PictureFormat::kPng ? existing->style : PictureStyle{};
-  Expected<std::string, RenderError> png = RenderPng(cells, style);
-  if (!png) {
-    Show(Form1Messages::CannotSavePicture(path, png.error(), cells));
-    return std::nullopt;
-  }
-  return std::move(*png);
 }
 
 void Form1::LoadGrid() {
   const QString path = dialogs_->OpenFileName();
   if (path.isEmpty()) return;  // cancelled
-  Expected<CellsFile, CellsFileError> file =
-      LoadCells(FileSystemPath(path), Readable::kRegularFilesOnly, Accepted::kGridFilesAndPictures);
+  Expected<LoadedCells, CellsFileError> file = LoadCells(
+      FileSystemPath(path), Readable::kRegularFilesOnly, AcceptedFiles::kGridFilesAndPictures);
   if (!file) {
     // SAVE must not offer this file's name: the grid in the window is not its grid.
     dialogs_->ForgetFileName();
@@ -231,7 +209,7 @@ void Form1::LoadGrid() {
   GridDocument document = ReadFields();
   document.cells = std::move(file->cells);
   WriteFields(document);
-  ShowReadings(document.cells);
+  MarkAndDrawCells(document.cells);
 }
 
 void Form1::Show(const Message& failure) { dialogs_->ShowFailure(failure.title, failure.text); }

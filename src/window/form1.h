@@ -55,12 +55,8 @@ class Form1 : public QWidget {
   // Writes `value` into the cells `indices`, painted on the picture.
   void PaintCells(const QList<int>& indices, int value);
 
-  // Returns the contents of the file to save `cells` to at `path`: a picture
-  // for a name ending in .png or a file that is a PNG picture, else a grid
-  // file. Returns nullopt when nothing is to be written.
-  std::optional<std::string> SavedContents(const QString& path, const Cells& cells);
-  // Shows how the cells were read: the marks of unusual cells and the picture.
-  void ShowReadings(const Cells& cells);
+  // Marks the unusual cells of `cells` (MarkUnusualCells) and draws them in the picture.
+  void MarkAndDrawCells(const Cells& cells);
   // Tints and explains each cell whose text is not one digit 0 to 3, and
   // clears the mark of the others.
   void MarkUnusualCells(const Cells& cells);

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "picture/grid_picture.h"
+#include "grid/value_colours.h"
 
 namespace gridcode {
 namespace {

@@ -40,7 +40,8 @@ class GridPictureView : public QWidget {
   // The picture as last drawn: 14 x 10 pixels, one a cell.
   const QImage& image() const { return image_; }
 
-  // Sets the value that the left button paints; the right button paints 0.
+  // The value that the left button paints; the right button paints 0.
+  int paint_value() const { return paint_value_; }
   void SetPaintValue(int value) { paint_value_ = value; }
 
  signals:
@@ -62,7 +63,7 @@ class GridPictureView : public QWidget {
   void PaintLine(QPoint from, QPoint to);
 
   QImage image_;
-  int paint_value_ = 3;
+  int paint_value_ = 3;                           // the darkest value, at start-up
   Qt::MouseButton stroke_button_ = Qt::NoButton;  // the button of the stroke under way
   int stroke_value_ = 0;
   QPoint last_cell_;

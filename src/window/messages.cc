@@ -6,12 +6,11 @@
 #include <string>
 #include <variant>
 
+#include "encoder/pair_text.h"
 #include "text/message_text.h"
 
 namespace gridcode {
 namespace {
-
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
 // Returns `text` quoted for a message, cut short if long, controls shown.
 QString Quoted(const std::string& text) {
@@ -21,6 +20,10 @@ QString Quoted(const std::string& text) {
 QString Number(double value) { return ToQString(NumberText(value)); }
 
 }  // namespace
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 Message Form1Messages::Overflowed(const Overflow& overflow, const Cells& cells) {
   const int row = overflow.row + 1, column = overflow.column + 1;
@@ -42,14 +45,16 @@ Message Form1Messages::Overflowed(const Overflow& overflow, const Cells& cells) 
                     .arg(Quoted(text));
       break;
     case Overflow::Cause::kPairBeyond32Bits:
+      // The cell texts are filled in last, in one pass, so that a "%" in them stays.
       message = tr("Row %1 cannot be encoded: the cells in columns %2 and %3 hold %4 and %5, "
                    "whose pair value 4 × left + right = %6 lies outside the range "
-                   "-2147483648 to 2147483647.")
+                   "%7 to %8.")
                     .arg(row)
                     .arg(column)
                     .arg(column + 1)
                     .arg(Quoted(text), Quoted(cells[overflow.cell_index() + 1]),
-                         Number(overflow.pair_value));
+                         Number(overflow.pair_value), QString::number(kSmallestPairValue),
+                         QString::number(kLargestPairValue));
       break;
   }
   const QString kept = overflow.row == 0
@@ -117,8 +122,12 @@ QString Form1Messages::UnusualCell(std::optional<double> value) {
 
 QString Form1Messages::Reason(const CellsFileError& error) {
   if (const auto* file = std::get_if<FileError>(&error)) return Reason(*file);
-  if (std::holds_alternative<GridFileError>(error))
-    return tr("the file is empty and holds no grid");
+  if (const auto* grid_file = std::get_if<GridFileError>(&error)) {
+    return *grid_file == GridFileError::kNothingToRead
+               ? tr("the file is empty and holds no grid")
+               : tr("the file is UTF-16 text without a byte order mark; save it as UTF-8, or "
+                    "as UTF-16 with one");
+  }
   return Reason(std::get<ImportError>(error));
 }
 
@@ -133,6 +142,8 @@ QString Form1Messages::Reason(const FileError& error) {
       return tr("it is a folder, not a file");
     case FileError::Kind::kNotRegularFile:
       return tr("it is not a regular file (a pipe, socket or device)");
+    case FileError::Kind::kIsTerminal:
+      return tr("it is a terminal");
   }
   return system_reason;
 }
@@ -145,17 +156,23 @@ QString Form1Messages::Reason(const ImportError& error) {
           .arg(kImageByteLimit >> 20);
     case ImportError::Kind::kOtherFormat:
       return tr("it is a %1 picture, and gridcode reads PNG pictures only")
-          .arg(ToQString(std::string(FormatName(error.format))));
+          .arg(ToQString(FormatName(error.format)));
     case ImportError::Kind::kNotAPicture:
       return tr("it is not a PNG picture");
     case ImportError::Kind::kUnreadable:
       return tr("it begins like a PNG picture but cannot be read (%1)")
           .arg(ToQString(error.reason));
     case ImportError::Kind::kWrongSize:
-      return tr("the picture is %1 × %2 pixels, but a grid picture is 14N × 10N pixels for a "
-                "whole N (14 × 10, 28 × 20, 42 × 30, …)")
+      return tr("the picture is %1 × %2 pixels, but a grid picture is %3N × %4N pixels for a "
+                "whole N (%3 × %4, %5 × %6, %7 × %8, …)")
           .arg(error.width)
-          .arg(error.height);
+          .arg(error.height)
+          .arg(kColumns)
+          .arg(kRows)
+          .arg(2 * kColumns)
+          .arg(2 * kRows)
+          .arg(3 * kColumns)
+          .arg(3 * kRows);
     case ImportError::Kind::kTooLarge:
       return tr("the picture is %1 × %2 pixels, but a grid picture has at most %3 × %3 pixels "
                 "a cell (%4 × %5)")

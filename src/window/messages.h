@@ -11,16 +11,20 @@
 #include <QCoreApplication>
 #include <QString>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "encoder/data_lines.h"
+#include "format/cells_file.h"
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
 #include "grid/grid_document.h"
-#include "picture/cells_file.h"
-#include "picture/grid_picture.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 
 namespace gridcode {
+
+// Returns the core's UTF-8 `text` as the toolkit's string.
+QString ToQString(std::string_view text);
 
 // A message box's title and text.
 struct Message {

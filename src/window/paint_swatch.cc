@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "picture/grid_picture.h"
+#include "grid/value_colours.h"
 
 namespace gridcode {
 

@@ -2,12 +2,25 @@
 
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QLineEdit>
+#include <QIdentityProxyModel>
 #include <QMessageBox>
 
 #include "window/file_filter.h"
 
 namespace gridcode {
+namespace {
+
+// Returns the filter chosen in `dialog` as it was given to it, "description
+// (patterns)": the dialog names it without its patterns, as it shows it.
+QString ChosenFilter(const QFileDialog& dialog) {
+  QString chosen = dialog.selectedNameFilter();
+  for (const QString& filter : dialog.nameFilters()) {
+    if (filter == chosen || filter.startsWith(chosen + QStringLiteral(" ("))) return filter;
+  }
+  return chosen;
+}
+
+}  // namespace
 
 QtDialogs::QtDialogs(QWidget* parent) : parent_(parent) {}
 
@@ -19,8 +32,13 @@ QFileDialog& QtDialogs::FileDialog() {
     DLG->setNameFilters(NameFilters(kDialogFilter));
     // Files that the chosen filter leaves out are listed greyed rather than
     // hidden, so that typing the name of one opens it: the dialog accepts
-    // only names it lists.
-    if (auto* model = DLG->findChild<QFileSystemModel*>()) model->setNameFilterDisables(true);
+    // only names its model holds. A proxy model is the dialog's way in to
+    // that model; a native dialog has neither, and takes any name.
+    auto* files = new QIdentityProxyModel(DLG);
+    DLG->setProxyModel(files);
+    if (auto* model = qobject_cast<QFileSystemModel*>(files->sourceModel())) {
+      model->setNameFilterDisables(true);
+    }
     QObject::connect(DLG, &QFileDialog::filterSelected, DLG, [this] { UpdateDefaultSuffix(); });
   }
   return *DLG;
@@ -30,9 +48,7 @@ void QtDialogs::UpdateDefaultSuffix() {
   // A name typed without an extension gets ".dat" when saving with the data
   // filter chosen. When opening, a typed name is taken as it stands, so that
   // an existing file opens whatever filter is chosen.
-  // The dialog names the chosen filter without its patterns, as it shows it.
-  const QString chosen = DLG->selectedNameFilter(), data = DLG->nameFilters().value(0);
-  const bool data_filter = chosen == data || data.startsWith(chosen + QStringLiteral(" ("));
+  const bool data_filter = ChosenFilter(*DLG) == DLG->nameFilters().value(0);
   const bool saving = DLG->acceptMode() == QFileDialog::AcceptSave;
   DLG->setDefaultSuffix(saving && data_filter ? QStringLiteral("dat") : QString());
 }
@@ -61,10 +77,18 @@ QString QtDialogs::OpenFileName() {
 }
 
 void QtDialogs::ForgetFileName() {
-  // The dialog keeps the name last chosen in its name field, and empties it
-  // for nothing but the user; selectFile() ignores an empty name.
+  // The dialog keeps the name last chosen, and empties it for nothing but
+  // the user (selectFile() passes over an empty name): a new dialog takes
+  // its place, in the same folder, with the same filter and history.
   if (!DLG) return;
-  if (auto* name = DLG->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
+  const QByteArray state = DLG->saveState();
+  const QUrl folder = DLG->directoryUrl();
+  const QString filter = ChosenFilter(*DLG);
+  delete DLG;
+  QFileDialog& dialog = FileDialog();
+  dialog.restoreState(state);
+  dialog.setDirectoryUrl(folder);
+  dialog.selectNameFilter(filter);
 }
 
 void QtDialogs::ShowFailure(const QString& title, const QString& message) {

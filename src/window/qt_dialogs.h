@@ -1,5 +1,6 @@
 // The real dialogs: one file dialog, `DLG`, made on first use and kept for the
-// whole run (so it remembers its folder), and the toolkit's message boxes.
+// whole run (so it remembers its folder and filter), and the toolkit's
+// message boxes.
 
 #ifndef GRIDCODE_WINDOW_QT_DIALOGS_H_
 #define GRIDCODE_WINDOW_QT_DIALOGS_H_

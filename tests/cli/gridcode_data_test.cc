@@ -12,11 +12,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
+#include <regex>
 #include <sstream>
 
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
 #include "grid/grid_document.h"
-#include "picture/grid_picture.h"
 #include "support/temp_folder.h"
 
 namespace gridcode {
@@ -70,6 +73,31 @@ TEST_F(GridcodeDataTest, EncodePrintsWhatCommand1Shows) {
   EXPECT_EQ(rows.out.size(), 80u);
 }
 
+// Several files, a grid file and a picture, in the order given; numbered on
+// from one file to the next.
+TEST_F(GridcodeDataTest, EncodeNumbersTheLinesOfSeveralFilesInOrder) {
+  const std::string a = (folder_ / "a.dat").string(), b = (folder_ / "b.png").string();
+  Write(a, "33" + std::string(138, '0') + "\r\n");
+  Write(b, RunWith({"render", "-o", "-"}, std::string(kCellCount, '1')).out);
+  const std::string a0 = "DATA F000000,0000000,0000000,0000000,0000000\n",
+                    a1 = "DATA 0000000,0000000,0000000,0000000,0000000\n",
+                    b0 = "DATA 5555555,5555555,5555555,5555555,5555555\n";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"encode", a, b}, a0 + a1 + b0 + b0},
+      {{"encode", "--number", "100", a, b}, "100 " + a0 + "110 " + a1 + "120 " + b0 + "130 " + b0},
+      {{"encode", b, "--number", "0,1", a}, "0 " + b0 + "1 " + b0 + "2 " + a0 + "3 " + a1},
+      {{"encode", "--number", "63989", a}, "63989 " + a0 + "63999 " + a1},
+  };
+  for (const auto& [arguments, out] : cases) {
+    const Outcome run = RunWith(arguments);
+    EXPECT_EQ(run.status, kExitSuccess) << run.err;
+    EXPECT_EQ(run.out, out) << arguments[1];
+  }
+  const std::string rows = RunWith({"encode", "--rows", b, a}).out;
+  EXPECT_EQ(rows.substr(64, 24), "5555555\n5555555\nF000000\n");
+  EXPECT_EQ(rows.size(), 160u);
+}
+
 TEST_F(GridcodeDataTest, Random500GridsEncodeDecodeAndEncodeAgainUnchanged) {
   std::mt19937 random(20261207);
   for (int trial = 0; trial < 500; ++trial) {
@@ -108,6 +136,16 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
   const std::vector<Case> cases = {
       {{"encode"}, "", "gridcode-data: <stdin>: is empty"},
       {{"encode", (folder_ / "nosuch.dat").string()}, "", "nosuch.dat: cannot be read"},
+      {{"encode", "--number", "10", "-", (folder_ / "nosuch.dat").string()},
+       std::string(kCellCount, '0'),
+       "nosuch.dat: cannot be read"},
+      {{"encode", "--program", "-"},
+       "0123x" + std::string(135, '0'),
+       "gridcode-data: <stdin>: the cell in row 1, column 5 holds \"x\", not one digit 0 to 3"},
+      {{"decode", "--sprite", "2", "-o", output},
+       "DATA 0,0,0,0,0,0,0,0,0,0\nDATA 0000000",
+       "gridcode-data: <stdin>:2:13: the DATA statements hold 1 sprite of 10 row codes, so "
+       "there is no sprite 2"},
       {{"encode"},
        std::string("BM\x36\0\0\0", 6) + std::string(140, '0'),
        "gridcode-data: <stdin>: is a BMP picture; gridcode reads PNG pictures only"},
@@ -139,7 +177,7 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
     SCOPED_TRACE(c.message);
     std::ofstream(output) << "old";
     const Outcome run = RunWith(c.arguments, c.input);
-    EXPECT_EQ(run.status, kExitBadInput);
+    EXPECT_EQ(run.status, kExitFailure);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     EXPECT_EQ(run.err.rfind("gridcode-data: ", 0), 0u) << run.err;
@@ -148,12 +186,66 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
   }
 }
 
+// Every -o is written by the writer behind SAVE: a picture by the name or by
+// the picture it replaces, in that picture's style unless --scale is given.
+TEST_F(GridcodeDataTest, OutputsAreGridFilesOrPicturesAsSaveWritesThem) {
+  const std::string grid = "0123" + std::string(136, '0') + "\r\n";
+  const std::map<std::string, std::string> input = {
+      {"decode", RunWith({"encode"}, grid).out},
+      {"render", grid},
+      {"import", RunWith({"render", "-o", "-"}, grid).out}};
+  const PictureStyle own = {.scale = 4,
+                            .palette = {0xFF000000, 0xFFFF0000, 0xFF00FF00, 0x800000FF}};
+  Cells zeros;
+  zeros.fill("0");
+  const std::string own_picture = *RenderPng(zeros, own);
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string name, old;              // the -o file, and what it held before
+    std::optional<PictureStyle> style;  // the picture's style, or nullopt for a grid file
+  };
+  const std::vector<Case> cases = {
+      {{"decode"}, "new.dat", "", std::nullopt},
+      {{"import"}, "grid.png.dat", grid, std::nullopt},
+      {{"decode"}, "new.PNG", "", PictureStyle{}},
+      {{"import"}, "grid.png", grid, PictureStyle{}},
+      {{"decode"}, "art", own_picture, own},
+      {{"import"}, "art.dat", own_picture, own},
+      {{"render"}, "new.dat", "", PictureStyle{}},
+      {{"render"}, "art", own_picture, own},
+      {{"render", "--scale", "2"}, "art.png", own_picture, PictureStyle{2, own.palette}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments.front() + " -o " + c.name);
+    const fs::path output = folder_ / c.name;
+    fs::remove(output);
+    if (!c.old.empty()) Write(output, c.old);
+    std::vector<std::string> arguments = c.arguments;
+    arguments.insert(arguments.end(), {"-", "-o", output.string()});
+    const Outcome run = RunWith(arguments, input.at(c.arguments.front()));
+    ASSERT_EQ(run.status, kExitSuccess) << run.err;
+    if (!c.style) {
+      EXPECT_EQ(Contents(output), grid);
+      continue;
+    }
+    const Expected<GridPicture, ImportError> picture = ImportPng(Contents(output));
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->style, *c.style);
+    EXPECT_EQ(GridFileText(picture->cells), grid);
+  }
+}
+
 TEST_F(GridcodeDataTest, UsageErrorsExitWithTwo) {
   for (const std::vector<std::string>& arguments :
        std::vector<std::vector<std::string>>{{},
                                              {"frobnicate"},
                                              {"encode", "--bogus"},
-                                             {"encode", "a", "b"},
+                                             {"decode", "a", "b"},
+                                             {"encode", "--number", "1,0"},
+                                             {"encode", "--number", "63990", "a"},
+                                             {"encode", "--program", "--number", "32700"},
+                                             {"encode", "--rows", "--program"},
+                                             {"decode", "--sprite", "0"},
                                              {"decode", "-o"},
                                              {"decode", "--rows"},
                                              {"encode", "-o", "x"},
@@ -173,7 +265,7 @@ TEST_F(GridcodeDataTest, DecodeWritesOutputFilesOnlyOnSuccess) {
                             "110 DATA 0000000,0000000,0000000,0000000,0000000\n";
   std::ofstream(output) << "old";
   const Outcome bad = RunWith({"decode", "-o", output.string()}, "DATA 1");
-  EXPECT_EQ(bad.status, kExitBadInput);
+  EXPECT_EQ(bad.status, kExitFailure);
   EXPECT_EQ(Contents(output), "old");
 
   const Outcome good = RunWith({"decode", listing.string(), "-o", output.string()});
@@ -246,6 +338,7 @@ TEST_F(GridcodeDataTest, TheProgramTakesAnyNameAndPassesBytesUnchangedOnWindows)
       {{"render", "--scale", "3", "g.dat", "-o", "-"}, "empty", 0, picture, ""},
       {{"import"}, "picture", 0, grid, ""},
       {{"decode", "-"}, "listing", 0, grid, ""},
+      {{"decode", "-", "-o", "NUL"}, "listing", 0, "", ""},
       {{"encode", "グリッド.dat"}, "empty", 0, lines, ""},
       {{"render", "--scale", "3", "グリッド.dat", "-o", "絵.png"}, "empty", 0, "", ""},
       {{"import", "絵.png", "-o", "グリッド2.dat"}, "empty", 0, "", ""},
@@ -270,7 +363,8 @@ TEST_F(GridcodeDataTest, TheProgramTakesAnyNameAndPassesBytesUnchangedOnWindows)
 TEST_F(GridcodeDataTest, TheProgramWritesWhereUnixToolsWriteAndReadsInBoundedMemory) {
   const fs::path work = folder_ / "work";
   fs::create_directory(work);
-  std::ofstream(work / "g.dat") << "0123" << std::string(136, '0') << "\r\n";
+  const std::string grid = "0123" + std::string(136, '0') + "\r\n";
+  std::ofstream(work / "g.dat") << grid;
   // A name of 255 bytes, the longest a file may have: its temporary file must fit too.
   const std::string longest_name = std::string(251, 'n') + ".dat";
   // Reading an endless input must stay within this much memory. The sanitizers
@@ -310,6 +404,20 @@ TEST_F(GridcodeDataTest, TheProgramWritesWhereUnixToolsWriteAndReadsInBoundedMem
       {limited + "$P decode /dev/zero", 1, "",
        "gridcode-data: /dev/zero:1: the line is longer than 65536 bytes, which no listing has\n"},
       {limited + "yes 'DATA 0000001' | $P decode | head -c 14", 0, "00000000000001", ""},
+      // Streams and links as -o: written in place, through the shell's own
+      // descriptor, and through a link that stays one.
+      {"echo old >log && ls -i log >inode && { echo header; $P encode $G | $P decode -o "
+       "/dev/stdout; echo footer; } >>log && ls -i log | cmp - inode && cat log",
+       0, "old\nheader\n" + grid + "footer\n", ""},
+      {"echo old >log && $P encode $G | $P decode -o /dev/stderr 2>>log; cat log", 0,
+       "old\n" + grid, ""},
+      {"mkfifo fifo && { cat fifo & } && $P encode $G | $P decode -o fifo; wait", 0, grid, ""},
+      {"ln -s new.dat link && $P encode $G | $P decode -o link && test -L link && cat new.dat", 0,
+       grid, ""},
+      {"ln -s loop1 loop2 && ln -s loop2 loop1 && $P encode $G | $P decode -o loop1", 1, "",
+       "gridcode-data: loop1: cannot be written: Too many levels of symbolic links"},
+      {"script -qec \"$P render $G -o - 2>message\" /dev/null >/dev/null || cat message >&2", 0, "",
+       "gridcode-data: standard output: is a terminal"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);
@@ -320,6 +428,70 @@ TEST_F(GridcodeDataTest, TheProgramWritesWhereUnixToolsWriteAndReadsInBoundedMem
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), c.status);
     ExpectStreams(folder_, c.out, c.err);
+  }
+}
+
+// What a BASIC printed from its first row of cells on, without CRs, without
+// the banner before it or the prompt after the last line end.
+std::string PrintedRows(std::string output) {
+  std::erase(output, '\r');
+  std::smatch first;
+  if (!std::regex_search(output, first, std::regex("(^|\n)[0-3]{14}\n"))) return output;
+  const auto start = static_cast<std::size_t>(first.position() + first.length(1));
+  return output.substr(start, output.rfind('\n') + 1 - start);
+}
+
+// The program of random sprites, numbered from 10 and up to the highest number
+// a program may have, in three real BASICs: each prints every sprite's cells
+// as its file holds them. Every line keeps to what they share, and decode
+// --sprite K gives sprite K back.
+TEST_F(GridcodeDataTest, TheProgramPrintsEverySpriteInThreeBasics) {
+  const std::vector<std::pair<std::string, std::string>> basics = {
+      {"bwbasic", "bwbasic program.bas </dev/null >printed"},
+      {"yabasic", "yabasic program.bas </dev/null >printed"},
+      {"brandy",
+       "printf '*SPOOL printed\\nCHAIN \"program.bas\"\\n' >spool.bas && "
+       "SDL_VIDEODRIVER=dummy brandy -quit spool.bas </dev/null >/dev/null 2>&1"}};
+  // A word of three letters or more that is not one of the keywords used, or a small letter.
+  const std::regex other_word(
+      R"(^\d+ (?!REM |DATA ).*?(\b(?!(LET|FOR|NEXT|READ|PRINT|MID|ASC|CHR|INT)\b)[A-Z]{3}|[a-z]))");
+  std::mt19937 random(20261207);
+  for (const int sprites : {9, 1}) {
+    std::vector<std::string> arguments = {"encode", "--program"};
+    if (sprites == 1) {
+      const long long lines = ProgramLineCount(sprites);
+      arguments.insert(
+          arguments.end(),
+          {"--number", std::to_string(kLargestProgramLineNumber - 7 * (lines - 1)) + ",7"});
+    }
+    std::vector<std::string> files;
+    std::string cells;
+    for (int k = 1; k <= sprites; ++k) {
+      files.push_back(RandomGridFile(random));
+      arguments.push_back((folder_ / (std::to_string(k) + ".dat")).string());
+      Write(arguments.back(), files.back());
+      for (std::size_t at = 0; at < kCellCount; at += kColumns) {
+        cells += files.back().substr(at, kColumns) + '\n';
+      }
+      cells += k < sprites ? "\n" : "";
+    }
+    const Outcome program = RunWith(arguments);
+    ASSERT_EQ(program.status, kExitSuccess) << program.err;
+    Write(folder_ / "program.bas", program.out);
+    for (int k = 1; k <= sprites; ++k) {
+      EXPECT_EQ(RunWith({"decode", "--sprite", std::to_string(k)}, program.out).out, files[k - 1]);
+    }
+    std::istringstream lines(program.out);
+    for (std::string line; std::getline(lines, line);) {
+      EXPECT_LE(line.size(), kLongestProgramLine) << line;
+      EXPECT_FALSE(std::regex_search(line, other_word)) << line;
+    }
+    for (const auto& [basic, script] : basics) {
+      SCOPED_TRACE(basic + " (scripts/install-deps installs it)");
+      fs::remove(folder_ / "printed");
+      std::system(("cd '" + folder_.string() + "' && " + script).c_str());
+      EXPECT_EQ(PrintedRows(Contents(folder_ / "printed")), cells);
+    }
   }
 }
 #endif

@@ -20,6 +20,9 @@ std::optional<std::string> Describe(const AnyFailure& failure, const Cells& cell
   if (const auto* error = std::get_if<RenderError>(&failure)) {
     return DescribeRenderError(*error, cells);
   }
+  if (const auto* error = std::get_if<UnusualCell>(&failure)) {
+    return DescribeUnusualCell(*error, cells);
+  }
   return std::nullopt;
 }
 

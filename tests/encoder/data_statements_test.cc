@@ -4,8 +4,10 @@
 
 #include <sstream>
 
-#include "storage/grid_file.h"
+#include "format/grid_file.h"
 #include "support/repeating_buffer.h"
+#include "support/utf16_bytes.h"
+#include "text/text_input.h"
 
 namespace gridcode {
 namespace {
@@ -58,8 +60,10 @@ TEST(DecodeDataStatementsTest, ErrorsNameTheirPlace) {
     DecodeError::Kind kind;
     TextPosition position;
     std::string offending;
+    int sprite = 1;
   };
   using Kind = DecodeError::Kind;
+  const std::string sprite = "DATA 1,2,3,4,5\nDATA 0000000,0000000,0000000,0000000,0000000\n";
   const std::vector<Case> cases = {
       {"DATA 000000G,0", Kind::kNotARowCode, {1, 6}, "000000G"},
       {"DATA 0000000,00000000", Kind::kNotARowCode, {1, 14}, "00000000"},
@@ -69,9 +73,13 @@ TEST(DecodeDataStatementsTest, ErrorsNameTheirPlace) {
       {"DATA 0000000\n", Kind::kTooFewRowCodes, {2, 1}, ""},
       {"DATA 0000000", Kind::kTooFewRowCodes, {1, 13}, ""},
       {"", Kind::kTooFewRowCodes, {1, 1}, ""},
+      {sprite + sprite + "DATA 0000000", Kind::kNoSuchSprite, {5, 13}, "", 3},
+      {sprite + sprite + "DATA 0000000,1", Kind::kNotARowCode, {5, 14}, "1", 3},
+      {Utf16Bytes(u"DATA 0000000\n", false), Kind::kUtf16WithoutByteOrderMark, {1, 1}, ""},
+      {Utf16Bytes(u"\nDATA 0000000\n", true), Kind::kUtf16WithoutByteOrderMark, {2, 1}, ""},
   };
   for (const Case& c : cases) {
-    const Expected<Cells, DecodeError> decoded = DecodeDataStatements(c.text);
+    const Expected<Cells, DecodeError> decoded = DecodeDataStatements(c.text, c.sprite);
     ASSERT_FALSE(decoded.has_value()) << c.text;
     EXPECT_EQ(decoded.error().kind, c.kind) << c.text;
     EXPECT_EQ(decoded.error().position, c.position) << c.text;
@@ -112,25 +120,37 @@ TEST(DecodeDataStatementsTest, ReadsListingsAsBasicDoes) {
   }
 }
 
-// Every line end people's files have, and a byte order mark, in both readers:
-// the listing's line numbers count each line once, and the grid file is read
-// from its first non-empty line.
+// Every line end people's files have, and every byte order mark, in both
+// readers: the listing's line numbers count each line once, and the grid file
+// is read from its first non-empty line.
 TEST(DecodeDataStatementsTest, LineEndsAndByteOrderMarksInListingsAndGridFiles) {
-  for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+  // A text saved as UTF-8 without or with a byte order mark, or as UTF-16
+  // with one, either way round.
+  const auto saved = [](int encoding, const std::string& text) {
+    if (encoding < 2) return (encoding == 1 ? "\xEF\xBB\xBF" : "") + text;
+    return Utf16Bytes(u"\uFEFF" + std::u16string(text.begin(), text.end()), encoding == 3);
+  };
+  // Listings are read as gridcode-data reads them, through their encoding.
+  const auto decode = [](const std::string& bytes) {
+    std::istringstream input(bytes);
+    TextInput text(input);
+    return DecodeDataStatements(text.stream());
+  };
+  for (const int encoding : {0, 1, 2, 3}) {
     for (const std::string end : {"\n", "\r\n", "\r", "\r\r\n"}) {
-      SCOPED_TRACE(testing::PrintToString(mark + end));
-      const std::string listing = mark + "10 DATA 0000000,0000000" + end + end + "30 REM" + end +
-                                  "40 DATA 0000000,000000X" + end;
-      const Expected<Cells, DecodeError> decoded = DecodeDataStatements(listing);
+      SCOPED_TRACE(testing::PrintToString(saved(encoding, end)));
+      const std::string listing =
+          "10 DATA 0000000,0000000" + end + end + "30 REM" + end + "40 DATA 0000000,000000X" + end;
+      const Expected<Cells, DecodeError> decoded = decode(saved(encoding, listing));
       ASSERT_FALSE(decoded.has_value());
       EXPECT_EQ(decoded.error().position, (TextPosition{4, 17}));
       EXPECT_EQ(decoded.error().text, "000000X");
       const Expected<Cells, DecodeError> first_line =
-          DecodeDataStatements(mark + "DATA 1" + end + "DATA 2");
+          decode(saved(encoding, "DATA 1" + end + "DATA 2"));
       ASSERT_FALSE(first_line.has_value());
       EXPECT_EQ(first_line.error().position, (TextPosition{1, 6}));  // after the mark
 
-      std::istringstream grid_file(mark + end + end + "0123" + end + "3210");
+      std::istringstream grid_file(saved(encoding, end + end + "0123" + end + "3210"));
       const Expected<Cells, GridFileError> loaded = ReadGridFile(grid_file);
       ASSERT_TRUE(loaded.has_value());
       EXPECT_EQ(Joined((*loaded)), "0123");

@@ -20,7 +20,8 @@
 #include <functional>
 #include <iterator>
 
-#include "storage/grid_file.h"
+#include "format/cells_file.h"
+#include "format/grid_file.h"
 #include "support/temp_folder.h"
 
 namespace gridcode {
@@ -30,6 +31,14 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kOld = "old grid\r\n";
 constexpr std::string_view kNew = "new grid, longer than the old\r\n";
+
+// Loads the file at `path` as LOAD does: its cells, or why it gives none.
+Expected<Cells, CellsFileError> Load(const fs::path& path) {
+  Expected<LoadedCells, CellsFileError> loaded =
+      LoadCells(path, Readable::kRegularFilesOnly, AcceptedFiles::kGridFilesAndPictures);
+  if (!loaded) return Unexpected(std::move(loaded).error());
+  return std::move(loaded->cells);
+}
 
 // The names in `folder`, to see that no temporary file is left behind.
 std::size_t Entries(const fs::path& folder) {
@@ -132,7 +141,7 @@ TEST_F(FileIoTest, SavesAndLoadsBack) {
   ASSERT_EQ(SaveFile(path, GridFileText(cells)), std::nullopt);
   EXPECT_EQ(Contents(path), std::string(140, '3') + "\r\n");
   EXPECT_EQ(Entries(path.parent_path()), 1u);
-  const Expected<Cells, GridFileLoadError> loaded = LoadGridFile(path, Readable::kRegularFilesOnly);
+  const Expected<Cells, CellsFileError> loaded = Load(path);
   ASSERT_TRUE(loaded.has_value());
   EXPECT_EQ(*loaded, cells);
 }
@@ -357,7 +366,7 @@ TEST_F(FileIoTest, LoadFailuresSayWhy) {
 #endif
   struct Case {
     fs::path path;
-    GridFileLoadError expected;
+    CellsFileError expected;
   };
   // A pipe with no writer would block an ordinary open: it is refused at once.
   for (const Case& c :
@@ -372,8 +381,7 @@ TEST_F(FileIoTest, LoadFailuresSayWhy) {
 #endif
         Case{"", FileError{FileError::Kind::kCannotRead, ENOENT}}}) {
     SCOPED_TRACE(c.path);
-    const Expected<Cells, GridFileLoadError> loaded =
-        LoadGridFile(c.path, Readable::kRegularFilesOnly);
+    const Expected<Cells, CellsFileError> loaded = Load(c.path);
     ASSERT_FALSE(loaded.has_value());
     EXPECT_EQ(loaded.error(), c.expected);
   }

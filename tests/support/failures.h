@@ -1,7 +1,7 @@
 // Test support: one table of the failures that gridcode reports, with the
-// facts a message about each must show. Both front ends word their messages
-// from this table, so that a failure one of them forgets, words like another,
-// or reports with the wrong row, pixel or number fails its test.
+// facts a message about each must show. Both front ends' message tests check
+// their wording against this table, so that a failure one of them forgets,
+// words like another, or reports with the wrong row, pixel or number fails.
 
 #ifndef GRIDCODE_TESTS_SUPPORT_FAILURES_H_
 #define GRIDCODE_TESTS_SUPPORT_FAILURES_H_
@@ -13,17 +13,18 @@
 #include <variant>
 #include <vector>
 
+#include "encoder/basic_program.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
+#include "format/grid_file.h"
+#include "format/grid_picture.h"
 #include "grid/grid_document.h"
-#include "picture/grid_picture.h"
 #include "storage/file_io.h"
-#include "storage/grid_file.h"
 
 namespace gridcode {
 
-using AnyFailure =
-    std::variant<FileError, GridFileError, ImportError, DecodeError, Overflow, RenderError>;
+using AnyFailure = std::variant<FileError, GridFileError, ImportError, DecodeError, Overflow,
+                                RenderError, UnusualCell>;
 
 struct FailureCase {
   std::string name;
@@ -59,7 +60,9 @@ inline std::vector<FailureCase> Failures() {
       {"write cut short", FileError{File::kCannotWrite, EACCES, true}, {denied}, {}},
       {"folder", FileError{File::kIsDirectory, EISDIR}, {}, {}},
       {"device", FileError{File::kNotRegularFile}, {}, {}},
+      {"terminal", FileError{File::kIsTerminal}, {}, {}},
       {"empty grid file", GridFileError::kNothingToRead, {}, {}},
+      {"unmarked UTF-16 grid file", GridFileError::kUtf16WithoutByteOrderMark, {"UTF-16"}, {}},
       {"huge picture file", ImportError{.kind = Import::kFileTooLarge}, {}, {64}},
       {"GIF",
        ImportError{.kind = Import::kOtherFormat, .format = PictureFormat::kGif},
@@ -101,6 +104,14 @@ inline std::vector<FailureCase> Failures() {
        {}},
       {"too few row codes", DecodeError{.kind = Decode::kTooFewRowCodes, .count = 3}, {}, {3, 10}},
       {"long line", DecodeError{.kind = Decode::kLineTooLong}, {}, {65536}},
+      {"no such sprite",
+       DecodeError{.kind = Decode::kNoSuchSprite, .count = 3, .sprite = 5},
+       {},
+       {3, 5, 10}},
+      {"unmarked UTF-16 listing",
+       DecodeError{.kind = Decode::kUtf16WithoutByteOrderMark},
+       {"UTF-16"},
+       {}},
       {"cell beyond double", Overflow{Cause::kCellBeyondDoubleRange, 6, 4, 0}, {"1e309"}, {7, 5}},
       {"product beyond double",
        Overflow{Cause::kProductBeyondDoubleRange, 6, 4, 0},
@@ -111,6 +122,7 @@ inline std::vector<FailureCase> Failures() {
        {"99999999999", "399999999998"},
        {7, 9, 10}},
       {"unusual cell", RenderError{Render::kUnusualCell, 30}, {"12"}, {3}},
+      {"cell a program cannot hold", UnusualCell{1, 30}, {"12"}, {3}},
       {"scale out of range", RenderError{Render::kScaleOutOfRange}, {}, {kLargestScale}},
       {"encoder failed",
        RenderError{Render::kEncoderFailed, 0, "out of memory"},

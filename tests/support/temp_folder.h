@@ -42,9 +42,11 @@ class TempFolderTest : public ::testing::Test {
     namespace fs = std::filesystem;
     std::error_code ignored;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder_, ignored)) {
-      if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, ignored);
+      if (entry.is_directory(ignored)) {
+        fs::permissions(entry.path(), fs::perms::owner_all, ignored);
+      }
       // Nor can a read-only file be removed on Windows.
-      if (entry.is_regular_file()) {
+      if (entry.is_regular_file(ignored)) {
         fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignored);
       }
     }

@@ -14,7 +14,7 @@
 #include <QTest>
 
 #include "form1_fixture.h"
-#include "picture/grid_picture.h"
+#include "format/grid_picture.h"
 #include "window/grid_picture_view.h"
 
 namespace gridcode {

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "form1_fixture.h"
-#include "picture/grid_picture.h"
+#include "format/grid_picture.h"
 
 namespace gridcode {
 namespace {

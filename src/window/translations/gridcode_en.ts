@@ -43,7 +43,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Row %1 cannot be encoded: the cells in columns %2 and %3 hold %4 and %5, whose pair value 4 × left + right = %6 lies outside the range -2147483648 to 2147483647.</source>
+        <source>Row %1 cannot be encoded: the cells in columns %2 and %3 hold %4 and %5, whose pair value 4 × left + right = %6 lies outside the range %7 to %8.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -139,7 +139,7 @@ Save anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the picture is %1 × %2 pixels, but a grid picture is 14N × 10N pixels for a whole N (14 × 10, 28 × 20, 42 × 30, …)</source>
+        <source>the picture is %1 × %2 pixels, but a grid picture is %3N × %4N pixels for a whole N (%3 × %4, %5 × %6, %7 × %8, …)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -184,6 +184,14 @@ No file was changed.</source>
             <numerusform>%1 has palette index %2, but the palette has only %n entry</numerusform>
             <numerusform>%1 has palette index %2, but the palette has only %n entries</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the file is UTF-16 text without a byte order mark; save it as UTF-8, or as UTF-16 with one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a terminal</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -36,8 +36,8 @@
         <translation>%1 行目を変換できません。%2 列目のセルの %3 は、4 倍すると大きすぎる数になります。</translation>
     </message>
     <message>
-        <source>Row %1 cannot be encoded: the cells in columns %2 and %3 hold %4 and %5, whose pair value 4 × left + right = %6 lies outside the range -2147483648 to 2147483647.</source>
-        <translation>%1 行目を変換できません。%2 列目と %3 列目のセルの %4 と %5 から求めた値 4 × 左 + 右 = %6 が、-2147483648 から 2147483647 の範囲を超えています。</translation>
+        <source>Row %1 cannot be encoded: the cells in columns %2 and %3 hold %4 and %5, whose pair value 4 × left + right = %6 lies outside the range %7 to %8.</source>
+        <translation>%1 行目を変換できません。%2 列目と %3 列目のセルの %4 と %5 から求めた値 4 × 左 + 右 = %6 が、%7 から %8 の範囲を超えています。</translation>
     </message>
     <message>
         <source>The row codes and the DATA lines are unchanged.</source>
@@ -146,8 +146,8 @@ Save anyway?</source>
         <translation>PNG 画像のように始まっていますが、読めません (%1)</translation>
     </message>
     <message>
-        <source>the picture is %1 × %2 pixels, but a grid picture is 14N × 10N pixels for a whole N (14 × 10, 28 × 20, 42 × 30, …)</source>
-        <translation>画像は %1 × %2 画素ですが、グリッドの画像は整数 N について 14N × 10N 画素です (14 × 10、28 × 20、42 × 30 など)</translation>
+        <source>the picture is %1 × %2 pixels, but a grid picture is %3N × %4N pixels for a whole N (%3 × %4, %5 × %6, %7 × %8, …)</source>
+        <translation>画像は %1 × %2 画素ですが、グリッドの画像は整数 N について %3N × %4N 画素です (%3 × %4、%5 × %6、%7 × %8 など)</translation>
     </message>
     <message>
         <source>%1 has palette index %2, but a grid picture uses only the indices 0 to 3</source>
@@ -194,6 +194,14 @@ No file was changed.</source>
         <translation>
             <numerusform>%1 のパレット番号は %2 ですが、パレットには %n 色しかありません</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the file is UTF-16 text without a byte order mark; save it as UTF-8, or as UTF-16 with one</source>
+        <translation>ファイルがバイト順マーク (BOM) のない UTF-16 のテキストです。UTF-8 か、BOM 付きの UTF-16 で保存し直してください</translation>
+    </message>
+    <message>
+        <source>it is a terminal</source>
+        <translation>端末です</translation>
     </message>
 </context>
 <context>

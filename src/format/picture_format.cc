@@ -1,4 +1,4 @@
-#include "picture/picture_format.h"
+#include "format/picture_format.h"
 
 namespace gridcode {
 

@@ -8,7 +8,9 @@
 //
 // How the first field is read:
 //  - A UTF-8 byte order mark at the start of the file is skipped (saving
-//    writes none).
+//    writes none). A file in UTF-16 with a byte order mark is read as the
+//    text it holds; one without (a NUL in every other byte of the field) is
+//    refused, never read as cells.
 //  - Spaces and tabs before it are skipped, and so are line ends: a file that
 //    begins with empty lines is read from its first non-empty line.
 //  - A field that starts with a double quote runs to the next double quote,
@@ -18,7 +20,9 @@
 //    (so every kind of line end ends it: LF, CR LF, a lone CR). A
 //    double quote inside it is an ordinary character.
 //  - At most 560 bytes of the field are read (140 characters of up to four
-//    bytes), so a file of any size loads in the same time.
+//    bytes) and nothing after it, so that once its field is found a file of
+//    any size loads in the same time. What stands before the field is
+//    skipped however long it is, in constant memory.
 //
 // How the field becomes characters:
 //  - A field whose first 140 characters are valid UTF-8 is read as UTF-8.
@@ -29,21 +33,17 @@
 //    UTF-8 sequence is one character on its own and loads as U+FFFD, the
 //    replacement character.
 
-#ifndef GRIDCODE_STORAGE_GRID_FILE_H_
-#define GRIDCODE_STORAGE_GRID_FILE_H_
+#ifndef GRIDCODE_FORMAT_GRID_FILE_H_
+#define GRIDCODE_FORMAT_GRID_FILE_H_
 
 #include <cstddef>
-#include <filesystem>
 #include <istream>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "base/expected.h"
 #include "grid/grid_document.h"
-#include "storage/file_io.h"
 
 namespace gridcode {
 
@@ -53,23 +53,14 @@ inline constexpr std::size_t kFieldByteLimit = std::size_t{kCellCount} * 4;
 // Returns the whole grid file for `cells`: their texts joined, then CR LF.
 std::string GridFileText(const Cells& cells);
 
-// Returns the bytes of the first field of `input`, at most `kFieldByteLimit`
-// of them, or nullopt if the input holds nothing but spaces, tabs and line
-// ends. Reads no further than that.
-std::optional<std::string> ReadFirstField(std::istream& input);
-
-// Why a grid file gives no cells: it holds nothing but spaces, tabs and line ends.
-enum class GridFileError { kNothingToRead };
-
-// Why the grid file at a path gives no cells.
-using GridFileLoadError = std::variant<FileError, GridFileError>;
+// Why a grid file gives no cells.
+enum class GridFileError {
+  kNothingToRead,              // it holds nothing but spaces, tabs and line ends
+  kUtf16WithoutByteOrderMark,  // it is UTF-16 text whose byte order is not marked
+};
 
 // Reads the cells of the grid file held by `input`, as the header describes.
 Expected<Cells, GridFileError> ReadGridFile(std::istream& input);
-
-// Reads the cells of the grid file at `path`; the file is closed on return.
-Expected<Cells, GridFileLoadError> LoadGridFile(const std::filesystem::path& path,
-                                                Readable readable);
 
 // Returns the cells of `field`: cell i holds character i as UTF-8, or is
 // empty past the field's end; characters past the 140th are dropped.
@@ -82,4 +73,4 @@ std::vector<int> CellsThatWillNotLoadBack(const Cells& cells);
 
 }  // namespace gridcode
 
-#endif  // GRIDCODE_STORAGE_GRID_FILE_H_
+#endif  // GRIDCODE_FORMAT_GRID_FILE_H_

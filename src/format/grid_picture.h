@@ -1,11 +1,6 @@
-// The picture of the grid: one square a cell, in the colour of its value, as
-// a PNG file, out and back in. Plain C++ on libspng; the window draws the same
-// colours with its toolkit.
-//
-// The four values have four colours, clearly apart in lightness as well as in
-// hue, from white for 0 to dark violet for 3; a cell that does not hold one
-// digit 0 to 3 is drawn in a fifth colour, the orange with which the window
-// tints such cells.
+// The picture of the grid: one square a cell, in the colour of its value
+// (grid/value_colours.h), as a PNG file, out and back in. Plain C++ on
+// libspng; the window draws the same colours with its toolkit.
 //
 // A grid picture is 14N x 10N pixels for a whole N from 1 to kLargestScale,
 // each cell an N x N block of one colour. Written, it is an indexed PNG whose
@@ -19,8 +14,8 @@
 // The size is checked from the header before any pixel is decoded, so that a
 // picture too large for a grid is refused at once and in little memory.
 
-#ifndef GRIDCODE_PICTURE_GRID_PICTURE_H_
-#define GRIDCODE_PICTURE_GRID_PICTURE_H_
+#ifndef GRIDCODE_FORMAT_GRID_PICTURE_H_
+#define GRIDCODE_FORMAT_GRID_PICTURE_H_
 
 #include <array>
 #include <cstddef>
@@ -30,19 +25,11 @@
 #include <string_view>
 
 #include "base/expected.h"
+#include "format/picture_format.h"
 #include "grid/grid_document.h"
-#include "picture/picture_format.h"
+#include "grid/value_colours.h"
 
 namespace gridcode {
-
-// A colour as 0xAARRGGBB, the form the toolkit's images use as well.
-using Argb = std::uint32_t;
-
-// The colours of the values 0 to 3.
-inline constexpr std::array<Argb, 4> kValueColours = {0xFFFFFFFF, 0xFF35B779, 0xFF31688E,
-                                                      0xFF440154};
-// The colour of a cell that does not hold one digit 0 to 3.
-inline constexpr Argb kUnusualColour = 0xFFFFD699;
 
 // The largest N of a 14N x 10N picture that is written or read.
 inline constexpr int kLargestScale = 64;
@@ -129,4 +116,4 @@ Expected<GridPicture, ImportError> ImportPng(std::string_view bytes);
 
 }  // namespace gridcode
 
-#endif  // GRIDCODE_PICTURE_GRID_PICTURE_H_
+#endif  // GRIDCODE_FORMAT_GRID_PICTURE_H_

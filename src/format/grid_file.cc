@@ -1,14 +1,22 @@
-#include "storage/grid_file.h"
+#include "format/grid_file.h"
 
-#include "storage/cp932.h"
+#include <optional>
+
+#include "text/text_encodings.h"
+#include "text/text_input.h"
 #include "text/utf8.h"
 
 namespace gridcode {
 namespace {
 
-constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
-
+// The reading rules of the first field, which both reading a file and
+// telling which cells will not load back go by.
+constexpr char kQuote = '"';
 bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
+// What is skipped before the field.
+bool IsSkippedBeforeField(int c) { return c == ' ' || c == '\t' || IsLineEnd(c); }
+// What ends a field that does not start with a quote.
+bool EndsField(int c) { return c == ',' || IsLineEnd(c); }
 
 // Returns whether the characters of `field` that reach a cell are valid UTF-8.
 bool CellsAreValidUtf8(std::string_view field) {
@@ -48,7 +56,7 @@ std::optional<std::string> DecodeCp932(std::string_view field) {
     if (field.size() != kFieldByteLimit) return std::nullopt;
     field.remove_suffix(1);
   }
-  return Cp932ToUtf8(field);
+  return DecodeToUtf8(field, TextEncoding::kCp932);
 }
 
 // Gives each cell one UTF-8 character of `text`; an invalid byte is one
@@ -69,15 +77,9 @@ Cells SplitUtf8(std::string_view text) {
   return cells;
 }
 
-}  // namespace
-
-std::string GridFileText(const Cells& cells) {
-  std::string text;
-  for (const std::string& cell : cells) text += cell;
-  text += "\r\n";
-  return text;
-}
-
+// Returns the bytes of the first field of `input`, at most `kFieldByteLimit`
+// of them, or nullopt if the input holds nothing but what is skipped before
+// a field. Reads no further than that.
 std::optional<std::string> ReadFirstField(std::istream& input) {
   std::streambuf& buffer = *input.rdbuf();
   constexpr int kEnd = std::char_traits<char>::eof();
@@ -89,17 +91,26 @@ std::optional<std::string> ReadFirstField(std::istream& input) {
   // ends at a comma or a line end.
   bool quoted = false;
   if (field.empty()) {
-    while (c == ' ' || c == '\t' || IsLineEnd(c)) c = buffer.snextc();
+    while (IsSkippedBeforeField(c)) c = buffer.snextc();
     if (c == kEnd) return std::nullopt;
-    quoted = c == '"';
+    quoted = c == kQuote;
     if (quoted) c = buffer.snextc();
   }
   while (c != kEnd && field.size() < kFieldByteLimit) {
-    if (quoted ? c == '"' : c == ',' || IsLineEnd(c)) break;
+    if (quoted ? c == kQuote : EndsField(c)) break;
     field.push_back(static_cast<char>(c));
     c = buffer.snextc();
   }
   return field;
+}
+
+}  // namespace
+
+std::string GridFileText(const Cells& cells) {
+  std::string text;
+  for (const std::string& cell : cells) text += cell;
+  text += "\r\n";
+  return text;
 }
 
 Cells SplitCells(std::string_view field) {
@@ -110,16 +121,13 @@ Cells SplitCells(std::string_view field) {
 }
 
 Expected<Cells, GridFileError> ReadGridFile(std::istream& input) {
-  const std::optional<std::string> field = ReadFirstField(input);
+  TextInput text(input);
+  const std::optional<std::string> field = ReadFirstField(text.stream());
   if (!field) return Unexpected(GridFileError::kNothingToRead);
+  if (IsUtf16WithoutByteOrderMark(*field)) {
+    return Unexpected(GridFileError::kUtf16WithoutByteOrderMark);
+  }
   return SplitCells(*field);
-}
-
-Expected<Cells, GridFileLoadError> LoadGridFile(const std::filesystem::path& path,
-                                                Readable readable) {
-  return ReadFile(path, readable, [](std::istream& input) -> Expected<Cells, GridFileLoadError> {
-    return ReadGridFile(input);
-  });
 }
 
 std::vector<int> CellsThatWillNotLoadBack(const Cells& cells) {
@@ -127,10 +135,13 @@ std::vector<int> CellsThatWillNotLoadBack(const Cells& cells) {
   for (int i = 0; i < kCellCount; ++i) {
     const std::string_view cell = cells[i];
     const bool one_character = !cell.empty() && Utf8SequenceLength(cell) == cell.size();
-    const bool ends_field = cell == "," || cell == "\r" || cell == "\n";
+    const int c = one_character && cell.size() == 1 ? cell[0] : 0;
+    // The first cell starts the field: what is skipped or opens a quote there,
+    // and a byte order mark, is not read as a cell.
     const bool read_differently =
-        i == 0 && (cell == " " || cell == "\t" || cell == "\"" || cell == kByteOrderMark);
-    if (!one_character || ends_field || read_differently) indices.push_back(i);
+        EndsField(c) ||
+        (i == 0 && (IsSkippedBeforeField(c) || c == kQuote || cell == kByteOrderMark));
+    if (!one_character || read_differently) indices.push_back(i);
   }
   return indices;
 }

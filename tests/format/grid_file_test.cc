@@ -1,4 +1,4 @@
-#include "storage/grid_file.h"
+#include "format/grid_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 
 #include "storage/file_io.h"
 #include "support/repeating_buffer.h"
+#include "support/utf16_bytes.h"
 
 namespace gridcode {
 namespace {
@@ -87,6 +88,12 @@ TEST(GridFileTest, ReadsTheFirstField) {
       {"\x82\x20", "\xEF\xBF\xBD "},                             // a lead byte, then no second byte
       {"\x85\x40", "\xEF\xBF\xBD@"},                             // pairs no character has
       {"\xFC\x4C", "\xEF\xBF\xBDL"},
+      // UTF-16 with a byte order mark, either way round: a surrogate pair is
+      // one character; half of one, or an odd last byte, is U+FFFD.
+      {Utf16Bytes(u"\uFEFF0あ\U0001F600\r\n3", false), "0\xE3\x81\x82\xF0\x9F\x98\x80"},
+      {Utf16Bytes(u"\uFEFF\r\n12,3", true), "12"},
+      {Utf16Bytes(std::u16string{0xFEFF, '1', 0xD800, '2'}, false) + "3",
+       std::string("1\xEF\xBF\xBD") + "2\xEF\xBF\xBD"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.bytes));
@@ -96,11 +103,20 @@ TEST(GridFileTest, ReadsTheFirstField) {
   }
 }
 
-TEST(GridFileTest, NothingToReadIsAFailure) {
-  for (const std::string bytes : {"", " ", "\r\n", " \t\r\n\n  "}) {
-    const Expected<Cells, GridFileError> loaded = Read(bytes);
-    ASSERT_FALSE(loaded.has_value()) << '"' << bytes << '"';
-    EXPECT_EQ(loaded.error(), GridFileError::kNothingToRead);
+TEST(GridFileTest, NothingToReadAndUnmarkedUtf16AreFailures) {
+  struct Case {
+    std::string bytes;
+    GridFileError error;
+  };
+  for (const Case& c :
+       {Case{"", GridFileError::kNothingToRead}, Case{" ", GridFileError::kNothingToRead},
+        Case{"\r\n", GridFileError::kNothingToRead},
+        Case{" \t\r\n\n  ", GridFileError::kNothingToRead},
+        Case{Utf16Bytes(u"0123\r\n", false), GridFileError::kUtf16WithoutByteOrderMark},
+        Case{Utf16Bytes(u"0123\r\n", true), GridFileError::kUtf16WithoutByteOrderMark}}) {
+    const Expected<Cells, GridFileError> loaded = Read(c.bytes);
+    ASSERT_FALSE(loaded.has_value()) << testing::PrintToString(c.bytes);
+    EXPECT_EQ(loaded.error(), c.error);
   }
 }
 

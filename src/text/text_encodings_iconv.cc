@@ -1,15 +1,19 @@
 #include <iconv.h>
 
-#include "storage/cp932.h"
+#include "text/text_encodings.h"
 
 namespace gridcode {
 
-std::optional<std::string> Cp932ToUtf8(std::string_view bytes) {
-  const iconv_t converter = ::iconv_open("UTF-8", "CP932");
+std::optional<std::string> DecodeToUtf8(std::string_view bytes, TextEncoding encoding) {
+  const char* name = encoding == TextEncoding::kCp932     ? "CP932"
+                     : encoding == TextEncoding::kUtf16Le ? "UTF-16LE"
+                                                          : "UTF-16BE";
+  const iconv_t converter = ::iconv_open("UTF-8", name);
   // iconv_open reports a failure as (iconv_t)-1.
   // NOLINTNEXTLINE(performance-no-int-to-ptr)
   if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  // Every CP932 character of one or two bytes becomes at most three bytes.
+  // Every character of one or two bytes becomes at most three bytes, and one
+  // of four (a UTF-16 surrogate pair) four.
   std::string decoded(bytes.size() * 3, '\0');
   char* in = const_cast<char*>(bytes.data());
   std::size_t in_left = bytes.size();

@@ -7,8 +7,8 @@
 // does, so a grid file whose cells happen to spell "BM" or "GIF89a" stays a
 // grid file.
 
-#ifndef GRIDCODE_PICTURE_PICTURE_FORMAT_H_
-#define GRIDCODE_PICTURE_PICTURE_FORMAT_H_
+#ifndef GRIDCODE_FORMAT_PICTURE_FORMAT_H_
+#define GRIDCODE_FORMAT_PICTURE_FORMAT_H_
 
 #include <cstddef>
 #include <string_view>
@@ -32,4 +32,4 @@ std::string_view FormatName(PictureFormat format);
 
 }  // namespace gridcode
 
-#endif  // GRIDCODE_PICTURE_PICTURE_FORMAT_H_
+#endif  // GRIDCODE_FORMAT_PICTURE_FORMAT_H_

@@ -1,6 +1,7 @@
-#include "picture/cells_file.h"
+#include "format/cells_file.h"
 
 #include <algorithm>
+#include <cctype>
 #include <streambuf>
 #include <string>
 
@@ -47,43 +48,75 @@ void ReadWithin(std::istream& input, std::size_t limit, std::string& bytes) {
 
 // Reads the cells of the file that `input` holds, as the header describes;
 // whether reading the stream failed is for the caller to ask.
-Expected<CellsFile, CellsFileError> ReadContents(std::istream& input, Accepted accepted) {
+Expected<LoadedCells, CellsFileError> ReadContents(std::istream& input, AcceptedFiles accepted) {
   std::string head(kHeadBytes, '\0');
   head.resize(static_cast<std::size_t>(
       std::max<std::streamsize>(0, input.rdbuf()->sgetn(head.data(), kHeadBytes))));
-  CellsFile file;
-  file.format = PictureFormatOf(head);
-  if (file.format != PictureFormat::kNone || accepted == Accepted::kPicturesOnly) {
+  LoadedCells loaded;
+  loaded.format = PictureFormatOf(head);
+  if (loaded.format != PictureFormat::kNone || accepted == AcceptedFiles::kPicturesOnly) {
     std::string bytes = std::move(head);
-    if (file.format == PictureFormat::kPng) ReadWithin(input, kImageByteLimit, bytes);
+    if (loaded.format == PictureFormat::kPng) ReadWithin(input, kImageByteLimit, bytes);
     Expected<GridPicture, ImportError> picture = ImportPng(bytes);
     if (!picture) return Unexpected(std::move(picture).error());
-    file.cells = std::move(picture->cells);
-    file.style = picture->style;
+    loaded.cells = std::move(picture->cells);
+    loaded.style = picture->style;
   } else {
     PrefixedBuffer buffer(std::move(head), *input.rdbuf());
     std::istream grid_file(&buffer);
     Expected<Cells, GridFileError> cells = ReadGridFile(grid_file);
     if (!cells) return Unexpected(cells.error());
-    file.cells = std::move(*cells);
+    loaded.cells = std::move(*cells);
   }
-  return file;
+  return loaded;
+}
+
+// Whether the file name of `path` ends in ".png", in any letter case.
+bool HasPngName(const std::filesystem::path& path) {
+  const std::u8string name = path.filename().u8string();
+  constexpr std::string_view kSuffix = ".png";
+  if (name.size() < kSuffix.size()) return false;
+  return std::equal(
+      kSuffix.begin(), kSuffix.end(), name.end() - kSuffix.size(),
+      [](char wanted, char8_t c) { return std::tolower(static_cast<unsigned char>(c)) == wanted; });
 }
 
 }  // namespace
 
-Expected<CellsFile, CellsFileError> ReadCells(std::istream& input, Accepted accepted) {
+Expected<CellsFileBytes, RenderError> MakeCellsFile(
+    const std::optional<std::filesystem::path>& target, const Cells& cells,
+    const WriteRequest& request) {
+  PictureFormat replaced = PictureFormat::kNone;
+  PictureStyle style;
+  if (target) {
+    // Only a regular file is looked at: a device or pipe is written, never replaced.
+    const Expected<LoadedCells, CellsFileError> existing =
+        LoadCells(*target, Readable::kRegularFilesOnly, AcceptedFiles::kGridFilesAndPictures);
+    replaced = FormatFound(existing);
+    if (existing && existing->format == PictureFormat::kPng) style = existing->style;
+  }
+  if (!request.picture && replaced != PictureFormat::kPng && !(target && HasPngName(*target))) {
+    return CellsFileBytes{GridFileText(cells), PictureFormat::kNone,
+                          CellsThatWillNotLoadBack(cells)};
+  }
+  if (request.scale) style.scale = *request.scale;
+  Expected<std::string, RenderError> png = RenderPng(cells, style);
+  if (!png) return Unexpected(std::move(png).error());
+  return CellsFileBytes{std::move(*png), PictureFormat::kPng};
+}
+
+Expected<LoadedCells, CellsFileError> ReadCells(std::istream& input, AcceptedFiles accepted) {
   return ReadStream(input,
                     [accepted](std::istream& stream) { return ReadContents(stream, accepted); });
 }
 
-Expected<CellsFile, CellsFileError> LoadCells(const std::filesystem::path& path, Readable readable,
-                                              Accepted accepted) {
+Expected<LoadedCells, CellsFileError> LoadCells(const std::filesystem::path& path,
+                                                Readable readable, AcceptedFiles accepted) {
   return ReadFile(path, readable,
                   [accepted](std::istream& stream) { return ReadContents(stream, accepted); });
 }
 
-PictureFormat FormatRead(const Expected<CellsFile, CellsFileError>& read) {
+PictureFormat FormatFound(const Expected<LoadedCells, CellsFileError>& read) {
   if (read) return read->format;
   const ImportError* error = std::get_if<ImportError>(&read.error());
   if (error == nullptr || error->kind == ImportError::Kind::kNotAPicture)

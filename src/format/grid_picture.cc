@@ -1,4 +1,4 @@
-#include "picture/grid_picture.h"
+#include "format/grid_picture.h"
 
 #include <spng.h>
 
