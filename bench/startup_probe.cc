@@ -34,11 +34,11 @@ class ExitAfterFirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);  // takes the toolkit's options (-style) out of argv
   if (argc != 2) {
-    std::fprintf(stderr, "usage: startup_probe gridcode|bare\n");
+    std::fprintf(stderr, "usage: startup_probe gridcode|bare [-style STYLE]\n");
     return 2;
   }
-  QApplication application(argc, argv);
   std::unique_ptr<QWidget> window;
   if (std::strcmp(argv[1], "gridcode") == 0) {
     window = std::make_unique<gridcode::Form1>();

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -44,6 +45,9 @@ TEST(JapaneseTest, MessagesAreJapaneseAndFixedTextsAreNot) {
   EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("Save"))->text(), "SAVE");
   EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("LOAD"))->text(), "LOAD");
   EXPECT_EQ(NameFilters(kDialogFilter).first(), QStringLiteral("データ ファイル (*.dat)"));
+  // The toolkit's own texts too, as in a question's buttons.
+  QMessageBox question(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(question.button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
 
   // The real file dialog, as LOAD opens it, keeps its fixed title.
   QtDialogs real_dialogs(&window);
@@ -63,6 +67,9 @@ TEST(JapaneseTest, MessagesAreJapaneseAndFixedTextsAreNot) {
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef GRIDCODE_TEST_FONT_DIR
+  qputenv("QT_QPA_FONTDIR", GRIDCODE_TEST_FONT_DIR);
+#endif
   QApplication application(argc, argv);
   gridcode::InstallTranslations(application);
   ::testing::InitGoogleTest(&argc, argv);

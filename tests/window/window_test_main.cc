@@ -10,6 +10,9 @@
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef GRIDCODE_TEST_FONT_DIR
+  qputenv("QT_QPA_FONTDIR", GRIDCODE_TEST_FONT_DIR);
+#endif
   bool listing = false;
   for (int i = 1; i < argc; ++i)
     listing = listing || std::string_view(argv[i]) == "--gtest_list_tests";
