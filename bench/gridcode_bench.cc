@@ -103,8 +103,8 @@ void BM_UndoOrRedoAllCellsThroughTheWindow(benchmark::State& state) {
   const QString before = cell->text();
   window->findChild<QToolButton*>(QStringLiteral("MirrorLeftRight"))->click();
   const QString after = cell->text();
-  QToolButton* undo = window->findChild<QToolButton*>(QStringLiteral("Undo"));
-  QToolButton* redo = window->findChild<QToolButton*>(QStringLiteral("Redo"));
+  auto* undo = window->findChild<QToolButton*>(QStringLiteral("Undo"));
+  auto* redo = window->findChild<QToolButton*>(QStringLiteral("Redo"));
   bool undoing = true;
   for (auto _ : state) {
     (undoing ? undo : redo)->click();

@@ -64,8 +64,7 @@ std::unique_ptr<QWidget> FieldsOnly() {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);  // takes the toolkit's options (-style) out of argv
   if (argc != 2) {
-    std::fprintf(stderr, "usage: startup_probe gridcode|bare|fields [-style STYLE]
-");
+    std::fprintf(stderr, "usage: startup_probe gridcode|bare|fields [-style STYLE]\n");
     return 2;
   }
   std::unique_ptr<QWidget> window;
