@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 namespace gridcode {
 namespace {
@@ -19,6 +20,20 @@ namespace {
 // Why a test that types into the toolkit's own file dialog skips on a system
 // whose dialog is its own (Windows): it has no name field to type into.
 constexpr char kNativeDialog[] = "the system's own file dialog takes no typing from a test";
+
+// Once `parent`'s file dialog is shown, hands it and its name field to `act`.
+// A system's own dialog has no name field: it is rejected at once, and
+// `native` says so.
+void WhenShown(QWidget& parent, bool& native,
+               const std::function<void(QFileDialog&, QLineEdit&)>& act) {
+  QTimer::singleShot(0, &parent, [&parent, &native, act] {
+    auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    native = name == nullptr;
+    if (native) return dialog->reject();
+    act(*dialog, *name);
+  });
+}
 
 // Drives the real file dialog as a user does: types a name and presses the
 // accept button, which must be enabled.
@@ -44,15 +59,11 @@ TEST(QtDialogsTest, TypedNamesOpenAsTheyStandAndSavingAddsDat) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed.toStdString());
     bool accepted = false, native = false;
-    QTimer::singleShot(0, &parent, [&] {
-      auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
-      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-      native = name == nullptr;
-      if (native) return dialog->reject();
-      dialog->setDirectory(folder.path());
+    WhenShown(parent, native, [&](QFileDialog& dialog, QLineEdit& name) {
+      dialog.setDirectory(folder.path());
       QTest::qWait(300);  // the folder's files are listed in the background
-      name->setText(c.typed);
-      auto* box = dialog->findChild<QDialogButtonBox*>();
+      name.setText(c.typed);
+      auto* box = dialog.findChild<QDialogButtonBox*>();
       QAbstractButton* accept = nullptr;
       for (QAbstractButton* button : box->buttons()) {
         if (box->buttonRole(button) == QDialogButtonBox::AcceptRole) accept = button;
@@ -61,7 +72,7 @@ TEST(QtDialogsTest, TypedNamesOpenAsTheyStandAndSavingAddsDat) {
       if (accepted) {
         accept->click();
       } else {
-        dialog->reject();
+        dialog.reject();
       }
     });
     const QString chosen = c.save ? dialogs.SaveFileName() : dialogs.OpenFileName();
@@ -82,23 +93,18 @@ TEST(QtDialogsTest, AForgottenNameIsNotOfferedAgain) {
   QStringList offered;
   for (const bool forget : {false, true}) {
     bool native = false;
-    QTimer::singleShot(0, &parent, [&] {
-      auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
-      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-      native = name == nullptr;
-      if (native) return dialog->reject();
-      dialog->setDirectory(folder.path());
-      name->setText("art.png");
-      QMetaObject::invokeMethod(dialog, "accept");
+    WhenShown(parent, native, [&](QFileDialog& dialog, QLineEdit& name) {
+      dialog.setDirectory(folder.path());
+      name.setText("art.png");
+      QMetaObject::invokeMethod(&dialog, "accept");
     });
     const QString chosen = dialogs.OpenFileName();
     if (native) GTEST_SKIP() << kNativeDialog;
     ASSERT_EQ(chosen, folder.filePath(QStringLiteral("art.png")));
     if (forget) dialogs.ForgetFileName();
-    QTimer::singleShot(0, &parent, [&] {
-      auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
-      offered << dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-      dialog->reject();
+    WhenShown(parent, native, [&](QFileDialog& dialog, QLineEdit& name) {
+      offered << name.text();
+      dialog.reject();
     });
     EXPECT_EQ(dialogs.SaveFileName(), QString());
   }
@@ -119,16 +125,12 @@ TEST(QtDialogsTest, LeavesNoListOpenAndOffersAFileOpenedWithoutIt) {
   QWidget parent;
   QtDialogs dialogs(&parent);
   bool native = false;
-  QTimer::singleShot(0, &parent, [&] {
-    auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    native = name == nullptr;
-    if (native) return dialog->reject();
-    dialog->setDirectory(folder.path());
+  WhenShown(parent, native, [&](QFileDialog& dialog, QLineEdit& name) {
+    dialog.setDirectory(folder.path());
     QTest::qWait(300);  // the folder's files are listed in the background
-    QTest::keyClicks(name, QStringLiteral("art1.dat"));
+    QTest::keyClicks(&name, QStringLiteral("art1.dat"));
     QWidget* list = QApplication::activePopupWidget();  // which takes the keys while open
-    QTest::keyClick(list != nullptr ? list : name, Qt::Key_Return);
+    QTest::keyClick(list != nullptr ? list : &name, Qt::Key_Return);
   });
   const QString opened = dialogs.OpenFileName();
   if (native) GTEST_SKIP() << kNativeDialog;
@@ -137,11 +139,9 @@ TEST(QtDialogsTest, LeavesNoListOpenAndOffersAFileOpenedWithoutIt) {
 
   dialogs.OfferFileName(folder.filePath(QStringLiteral("other/art3.dat")));
   QStringList offered;
-  QTimer::singleShot(0, &parent, [&] {
-    auto* dialog = parent.findChild<QFileDialog*>(QStringLiteral("DLG"));
-    offered << dialog->directory().path()
-            << dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-    dialog->reject();
+  WhenShown(parent, native, [&](QFileDialog& dialog, QLineEdit& name) {
+    offered << dialog.directory().path() << name.text();
+    dialog.reject();
   });
   EXPECT_EQ(dialogs.SaveFileName(), QString());
   EXPECT_EQ(offered, QStringList({folder.filePath(QStringLiteral("other")), "art3.dat"}));
