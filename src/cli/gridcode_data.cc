@@ -236,12 +236,27 @@ int UsageError(std::string_view problem, std::ostream& err) {
   return kExitUsage;
 }
 
-// Returns the whole number `text` from `lowest` to `highest`, or nullopt.
-std::optional<long> WholeNumber(std::string_view text, long lowest, long highest) {
+// The whole numbers a number option takes, both ends included.
+struct NumberRange {
+  long lowest;
+  long highest;
+};
+constexpr NumberRange kStartRange{0, kLargestLineNumber};
+constexpr NumberRange kStepRange{1, kLargestLineNumber};
+constexpr NumberRange kSpriteRange{1, std::numeric_limits<int>::max()};
+constexpr NumberRange kScaleRange{1, kLargestScale};
+
+// Returns "from LOWEST to HIGHEST", as the messages name `range`.
+std::string RangeText(NumberRange range) {
+  return "from " + std::to_string(range.lowest) + " to " + std::to_string(range.highest);
+}
+
+// Returns the whole number `text` within `range`, or nullopt.
+std::optional<long> WholeNumber(std::string_view text, NumberRange range) {
   long number = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (error != std::errc() || end != text.data() + text.size() || number < lowest ||
-      number > highest) {
+  if (error != std::errc() || end != text.data() + text.size() || number < range.lowest ||
+      number > range.highest) {
     return std::nullopt;
   }
   return number;
@@ -250,10 +265,10 @@ std::optional<long> WholeNumber(std::string_view text, long lowest, long highest
 // Reads "START[,STEP]" into `numbering`; returns whether it is one.
 bool ReadNumbering(std::string_view text, LineNumbering& numbering) {
   const std::size_t comma = text.find(',');
-  const std::optional<long> start = WholeNumber(text.substr(0, comma), 0, kLargestLineNumber);
+  const std::optional<long> start = WholeNumber(text.substr(0, comma), kStartRange);
   const std::optional<long> step = comma == std::string_view::npos
                                        ? LineNumbering{}.step
-                                       : WholeNumber(text.substr(comma + 1), 1, kLargestLineNumber);
+                                       : WholeNumber(text.substr(comma + 1), kStepRange);
   if (!start || !step) return false;
   numbering = {*start, *step};
   return true;
@@ -280,24 +295,27 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
     } else if (argument == "--number" && command == "encode") {
       if (++i == arguments.size()) return argument + " needs START or START,STEP";
       if (!ReadNumbering(arguments[i], line.numbering.emplace())) {
-        return "--number takes START or START,STEP, whole numbers up to " +
-               std::to_string(kLargestLineNumber) + " and STEP from 1, not '" + arguments[i] + "'";
+        return "--number takes START or START,STEP, whole numbers with START " +
+               RangeText(kStartRange) + " and STEP " + RangeText(kStepRange) + ", not '" +
+               arguments[i] + "'";
       }
     } else if (argument == "--sprite" && command == "decode") {
       if (++i == arguments.size()) return argument + " needs a number";
-      const std::optional<long> sprite =
-          WholeNumber(arguments[i], 1, std::numeric_limits<int>::max());
-      if (!sprite) return "--sprite takes a whole number from 1, not '" + arguments[i] + "'";
+      const std::optional<long> sprite = WholeNumber(arguments[i], kSpriteRange);
+      if (!sprite) {
+        return "--sprite takes a whole number " + RangeText(kSpriteRange) + ", not '" +
+               arguments[i] + "'";
+      }
       line.sprite = static_cast<int>(*sprite);
     } else if ((argument == "-o" || argument == "--output") && command != "encode") {
       if (++i == arguments.size()) return argument + " needs a file name";
       line.output = arguments[i];
     } else if (argument == "--scale" && command == "render") {
       if (++i == arguments.size()) return argument + " needs a number";
-      const std::optional<long> scale = WholeNumber(arguments[i], 1, kLargestScale);
+      const std::optional<long> scale = WholeNumber(arguments[i], kScaleRange);
       if (!scale) {
-        return "--scale takes a whole number from 1 to " + std::to_string(kLargestScale) +
-               ", not '" + arguments[i] + "'";
+        return "--scale takes a whole number " + RangeText(kScaleRange) + ", not '" + arguments[i] +
+               "'";
       }
       line.scale = static_cast<int>(*scale);
     } else if (argument.size() > 1 && argument[0] == '-') {

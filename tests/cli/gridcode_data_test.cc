@@ -236,24 +236,31 @@ TEST_F(GridcodeDataTest, OutputsAreGridFilesOrPicturesAsSaveWritesThem) {
 }
 
 TEST_F(GridcodeDataTest, UsageErrorsExitWithTwo) {
-  for (const std::vector<std::string>& arguments :
-       std::vector<std::vector<std::string>>{{},
-                                             {"frobnicate"},
-                                             {"encode", "--bogus"},
-                                             {"decode", "a", "b"},
-                                             {"encode", "--number", "1,0"},
-                                             {"encode", "--number", "63990", "a"},
-                                             {"encode", "--program", "--number", "32700"},
-                                             {"encode", "--rows", "--program"},
-                                             {"decode", "--sprite", "0"},
-                                             {"decode", "-o"},
-                                             {"decode", "--rows"},
-                                             {"encode", "-o", "x"},
-                                             {"render", "-"},
-                                             {"render", "--scale", "65", "-o", "-"}}) {
-    const Outcome run = RunWith(arguments);
-    EXPECT_EQ(run.status, kExitUsage) << (arguments.empty() ? "" : arguments.back());
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string said;  // a number option's range, named by both ends
+  };
+  for (const Case& c : std::vector<Case>{
+           {{}, ""},
+           {{"frobnicate"}, ""},
+           {{"encode", "--bogus"}, ""},
+           {{"decode", "a", "b"}, ""},
+           {{"encode", "--number", "64000"}, "START from 0 to 63999"},
+           {{"encode", "--number", "1,0"}, "STEP from 1 to 63999"},
+           {{"encode", "--number", "63990", "a"}, ""},
+           {{"encode", "--program", "--number", "32700"}, ""},
+           {{"encode", "--rows", "--program"}, ""},
+           {{"decode", "--sprite", "0"}, ""},
+           {{"decode", "--sprite", "2147483648"}, "from 1 to 2147483647, not '2147483648'"},
+           {{"decode", "-o"}, ""},
+           {{"decode", "--rows"}, ""},
+           {{"encode", "-o", "x"}, ""},
+           {{"render", "-"}, ""},
+           {{"render", "--scale", "65", "-o", "-"}, "from 1 to 64, not '65'"}}) {
+    const Outcome run = RunWith(c.arguments);
+    EXPECT_EQ(run.status, kExitUsage) << (c.arguments.empty() ? "" : c.arguments.back());
     EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+    EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
   }
   EXPECT_EQ(RunWith({"--help"}).status, kExitSuccess);
   EXPECT_EQ(RunWith({"--version"}).out.rfind("gridcode-data ", 0), 0u);
