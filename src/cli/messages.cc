@@ -67,6 +67,8 @@ std::string DescribeGridFileError(GridFileError error) {
   switch (error) {
     case GridFileError::kNothingToRead:
       return "is empty and holds no grid";
+    case GridFileError::kUtf16WithNothingToRead:
+      return "is UTF-16 text with no grid in it";
     case GridFileError::kUtf16WithoutByteOrderMark:
       return "is UTF-16 text without a byte order mark; save it as UTF-8, or as UTF-16 with one";
   }

@@ -123,7 +123,10 @@ Cells SplitCells(std::string_view field) {
 Expected<Cells, GridFileError> ReadGridFile(std::istream& input) {
   TextInput text(input);
   const std::optional<std::string> field = ReadFirstField(text.stream());
-  if (!field) return Unexpected(GridFileError::kNothingToRead);
+  if (!field) {
+    return Unexpected(text.is_utf16() ? GridFileError::kUtf16WithNothingToRead
+                                      : GridFileError::kNothingToRead);
+  }
   if (IsUtf16WithoutByteOrderMark(*field)) {
     return Unexpected(GridFileError::kUtf16WithoutByteOrderMark);
   }

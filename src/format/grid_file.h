@@ -56,6 +56,7 @@ std::string GridFileText(const Cells& cells);
 // Why a grid file gives no cells.
 enum class GridFileError {
   kNothingToRead,              // it holds nothing but spaces, tabs and line ends
+  kUtf16WithNothingToRead,     // the same, in UTF-16 text marked by its byte order mark
   kUtf16WithoutByteOrderMark,  // it is UTF-16 text whose byte order is not marked
 };
 

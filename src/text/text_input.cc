@@ -37,6 +37,8 @@ class TextInput::Buffer : public std::streambuf {
     setg(text_.data(), text_.data(), text_.data() + text_.size());
   }
 
+  bool is_utf16() const { return encoding_.has_value(); }
+
  protected:
   int_type underflow() override {
     while (gptr() == egptr()) {
@@ -107,5 +109,7 @@ TextInput::TextInput(std::istream& bytes)
 TextInput::~TextInput() = default;
 
 std::istream& TextInput::stream() { return stream_; }
+
+bool TextInput::is_utf16() const { return buffer_->is_utf16(); }
 
 }  // namespace gridcode

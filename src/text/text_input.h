@@ -25,6 +25,9 @@ class TextInput {
 
   std::istream& stream();
 
+  // Whether the text is UTF-16, as its byte order mark says.
+  bool is_utf16() const;
+
  private:
   class Buffer;
   std::unique_ptr<Buffer> buffer_;

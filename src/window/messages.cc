@@ -129,10 +129,17 @@ QString Form1Messages::UnusualCell(std::optional<double> value) {
 QString Form1Messages::Reason(const CellsFileError& error) {
   if (const auto* file = std::get_if<FileError>(&error)) return Reason(*file);
   if (const auto* grid_file = std::get_if<GridFileError>(&error)) {
-    return *grid_file == GridFileError::kNothingToRead
-               ? tr("the file is empty and holds no grid")
-               : tr("the file is UTF-16 text without a byte order mark; save it as UTF-8, or "
-                    "as UTF-16 with one");
+    switch (*grid_file) {
+      case GridFileError::kNothingToRead:
+        return tr("the file is empty and holds no grid");
+      case GridFileError::kUtf16WithNothingToRead:
+        return tr("the file is UTF-16 text with no grid in it");
+      case GridFileError::kUtf16WithoutByteOrderMark:
+        return tr(
+            "the file is UTF-16 text without a byte order mark; save it as UTF-8, or "
+            "as UTF-16 with one");
+    }
+    return {};
   }
   return Reason(std::get<ImportError>(error));
 }

@@ -112,6 +112,9 @@ TEST(GridFileTest, NothingToReadAndUnmarkedUtf16AreFailures) {
        {Case{"", GridFileError::kNothingToRead}, Case{" ", GridFileError::kNothingToRead},
         Case{"\r\n", GridFileError::kNothingToRead},
         Case{" \t\r\n\n  ", GridFileError::kNothingToRead},
+        Case{"\xFF\xFE", GridFileError::kUtf16WithNothingToRead},
+        Case{"\xFE\xFF", GridFileError::kUtf16WithNothingToRead},
+        Case{Utf16Bytes(u"\uFEFF \r\n", true), GridFileError::kUtf16WithNothingToRead},
         Case{Utf16Bytes(u"0123\r\n", false), GridFileError::kUtf16WithoutByteOrderMark},
         Case{Utf16Bytes(u"0123\r\n", true), GridFileError::kUtf16WithoutByteOrderMark}}) {
     const Expected<Cells, GridFileError> loaded = Read(c.bytes);

@@ -62,6 +62,7 @@ inline std::vector<FailureCase> Failures() {
       {"device", FileError{File::kNotRegularFile}, {}, {}},
       {"terminal", FileError{File::kIsTerminal}, {}, {}},
       {"empty grid file", GridFileError::kNothingToRead, {}, {}},
+      {"UTF-16 grid file with no grid", GridFileError::kUtf16WithNothingToRead, {"UTF-16"}, {}},
       {"unmarked UTF-16 grid file", GridFileError::kUtf16WithoutByteOrderMark, {"UTF-16"}, {}},
       {"huge picture file", ImportError{.kind = Import::kFileTooLarge}, {}, {64}},
       {"GIF",

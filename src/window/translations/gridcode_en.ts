@@ -250,6 +250,10 @@ No file was changed.</source>
 The grid is unchanged.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the file is UTF-16 text with no grid in it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>

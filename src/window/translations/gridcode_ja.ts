@@ -262,6 +262,10 @@ The grid is unchanged.</source>
 
 グリッドは変わっていません。</translation>
     </message>
+    <message>
+        <source>the file is UTF-16 text with no grid in it</source>
+        <translation>ファイルが UTF-16 のテキストで、グリッドがありません</translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>
