@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QToolButton>
-#include <QUrl>
 #include <filesystem>
 #include <limits>
 #include <utility>
@@ -21,6 +20,7 @@
 #include "format/cells_file.h"
 #include "grid/value_colours.h"
 #include "storage/file_io.h"
+#include "window/file_drop.h"
 #include "window/form1_layout.h"
 #include "window/grid_picture_view.h"
 #include "window/messages.h"
@@ -344,20 +344,23 @@ void Form1::dragMoveEvent(QDragMoveEvent* event) { TakeFileDrop(event); }
 void Form1::dropEvent(QDropEvent* event) { TakeFileDrop(event); }
 
 bool Form1::TakeFileDrop(QDropEvent* event) {
-  const QList<QUrl> urls = event->mimeData()->urls();
-  QStringList paths;
-  for (const QUrl& url : urls) {
-    if (!url.isLocalFile()) return false;
-    paths << url.toLocalFile();
-  }
-  if (paths.isEmpty()) return false;
+  const DropContents drop = ReadDrop(*event->mimeData());
+  if (drop.kind == DropContents::Kind::kNoLinks) return false;
+  // Links that are not all files are taken as well, so that no cell types
+  // them in, and refused when they are dropped.
   event->acceptProposedAction();
-  if (event->type() == QEvent::Drop) {
-    // Opened after the drop, so that a message does not keep the file
-    // manager waiting for the drop to end.
+  if (event->type() != QEvent::Drop) return true;
+  // Opened, or refused, after the drop, so that a message does not keep the
+  // file manager waiting for the drop to end.
+  if (drop.kind == DropContents::Kind::kNotLocalFile) {
+    event->ignore();
     QMetaObject::invokeMethod(
-        this, [this, paths] { OpenDropped(paths); }, Qt::QueuedConnection);
+        this, [this, link = drop.link] { Show(Form1Messages::NotALocalFile(link)); },
+        Qt::QueuedConnection);
+    return true;
   }
+  QMetaObject::invokeMethod(
+      this, [this, paths = drop.paths] { OpenDropped(paths); }, Qt::QueuedConnection);
   return true;
 }
 

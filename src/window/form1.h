@@ -92,8 +92,9 @@ class Form1 : public QWidget {
   // Follows the text of the cell `index` changing to `text`: a typed edit
   // unless the window is writing the cells itself.
   void CellChanged(int index, const QString& text);
-  // Accepts `event` if it drags files from a file manager, wherever in the
-  // window, and opens them once dropped; returns whether it does.
+  // Takes `event` if it drags links, wherever in the window: files from a
+  // file manager are opened once dropped, and any other link is refused with
+  // a message; returns whether it takes it.
   bool TakeFileDrop(QDropEvent* event);
   // Opens the one file of `paths`, dropped on the window.
   void OpenDropped(const QStringList& paths);

@@ -102,6 +102,12 @@ Message Form1Messages::OneFileAtATime(int count) {
                                  .arg(count)};
 }
 
+Message Form1Messages::NotALocalFile(const QString& link) {
+  return {tr("Cannot load"), tr("%1 is not a file on this computer, and gridcode opens only "
+                                "files.\n\nThe grid is unchanged.")
+                                 .arg(Quoted(link.toStdString()))};
+}
+
 Message Form1Messages::WillNotLoadBack(const std::vector<int>& indices, const Cells& cells) {
   constexpr std::size_t kListed = 5;
   QStringList listed;

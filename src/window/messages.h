@@ -52,6 +52,9 @@ class Form1Messages {
   // `count` files, more than one, were dropped on the window.
   static Message OneFileAtATime(int count);
 
+  // A drop on the window held `link`, which names no file of this computer.
+  static Message NotALocalFile(const QString& link);
+
   // SAVE asks before writing a grid file in which the cells `indices` of
   // `cells` will not load back as they are.
   static Message WillNotLoadBack(const std::vector<int>& indices, const Cells& cells);

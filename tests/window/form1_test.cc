@@ -339,6 +339,42 @@ TEST_F(Form1FileTest, ADroppedFileLoadsAndSeveralAreRefused) {
   EXPECT_EQ(CellsJoined(), start);
 }
 
+// A link that is not a local file, dropped on a cell or anywhere else, is
+// refused with a message and types nothing; plain text still lands in a cell.
+TEST_F(Form1Test, ADroppedWebLinkIsRefusedAndPlainTextLandsInACell) {
+  const auto drop = [](QWidget* target, const QMimeData& data) {
+    QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    return drop.isAccepted();
+  };
+  const QString link = QStringLiteral("http://example.com/x.dat");
+  QMimeData web;
+  web.setUrls({QUrl(link), QUrl::fromLocalFile(QDir::currentPath())});
+  web.setText(link);
+  const QStringList start = AllTexts();
+  for (QWidget* target : {static_cast<QWidget*>(Cell(0)), static_cast<QWidget*>(window_.get())}) {
+    SCOPED_TRACE(target->objectName().toStdString());
+    dialogs_->failures.clear();
+    EXPECT_FALSE(drop(target, web));
+    ASSERT_EQ(dialogs_->failures.size(), 1u);
+    EXPECT_TRUE(dialogs_->failures[0].text.contains(link))
+        << dialogs_->failures[0].text.toStdString();
+    EXPECT_EQ(AllTexts(), start);
+  }
+  EXPECT_FALSE(window_->findChild<QToolButton*>(QStringLiteral("Undo"))->isEnabled());
+
+  QMimeData text;
+  text.setText(QStringLiteral("3"));
+  EXPECT_TRUE(drop(Cell(0), text));
+  EXPECT_TRUE(Cell(0)->text().contains(QLatin1Char('3'))) << Cell(0)->text().toStdString();
+  EXPECT_EQ(dialogs_->failures.size(), 1u);
+}
+
 TEST_F(Form1FileTest, FailedSaveKeepsTheOldFile) {
   const QString path = Path("grid.dat");
   Write(path, "old grid\r\n");

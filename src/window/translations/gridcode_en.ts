@@ -251,6 +251,12 @@ The grid is unchanged.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1 is not a file on this computer, and gridcode opens only files.
+
+The grid is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>the file is UTF-16 text with no grid in it</source>
         <translation type="unfinished"></translation>
     </message>

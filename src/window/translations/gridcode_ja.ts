@@ -263,6 +263,14 @@ The grid is unchanged.</source>
 グリッドは変わっていません。</translation>
     </message>
     <message>
+        <source>%1 is not a file on this computer, and gridcode opens only files.
+
+The grid is unchanged.</source>
+        <translation>%1 はこのコンピューター上のファイルではありません。gridcode が開くのはファイルだけです。
+
+グリッドは変わっていません。</translation>
+    </message>
+    <message>
         <source>the file is UTF-16 text with no grid in it</source>
         <translation>ファイルが UTF-16 のテキストで、グリッドがありません</translation>
     </message>
