@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -21,6 +20,7 @@
 #include "grid/value_colours.h"
 #include "storage/file_io.h"
 #include "window/file_drop.h"
+#include "window/file_names.h"
 #include "window/form1_layout.h"
 #include "window/grid_picture_view.h"
 #include "window/messages.h"
@@ -29,14 +29,6 @@
 #include "window/tool_icons.h"
 
 namespace gridcode {
-namespace {
-
-// Returns `path` as the file system spells it.
-std::filesystem::path FileSystemPath(const QString& path) {
-  return {QFile::encodeName(path).toStdString()};
-}
-
-}  // namespace
 
 Form1::Form1() : Form1(nullptr) {}
 

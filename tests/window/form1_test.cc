@@ -225,6 +225,26 @@ TEST_F(Form1FileTest, SaveWritesTheCellsThenLoadBringsThemBack) {
   EXPECT_TRUE(dialogs_->failures.empty());
 }
 
+// A name in any script loads and saves, one beyond every code page too: on
+// Windows the name must reach the system's calls as it is.
+TEST_F(Form1FileTest, NamesInAnyScriptLoadAndSave) {
+  for (const QString& name : {QStringLiteral("スプライト.dat"), QStringLiteral("😀 sprite.dat")}) {
+    SCOPED_TRACE(name.toStdString());
+    const QString path = Path(name);
+    Write(path, QByteArray(139, '0') + "3\r\n");
+    dialogs_->SetNextFileName(path);
+    Click("LOAD");
+    EXPECT_EQ(Cell(139)->text(), "3");
+    Type(Cell(0), "2");
+    dialogs_->SetNextFileName(path);
+    Click("Save");
+    EXPECT_EQ(Contents(path), "2" + QByteArray(138, '0') + "3\r\n");
+    EXPECT_TRUE(dialogs_->failures.empty()) << dialogs_->failures[0].text.toStdString();
+    Type(Cell(0), "0");
+  }
+  EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
 TEST_F(Form1FileTest, LoadShortLineEmptiesTheRestAndKeepsCodes) {
   const QString path = Path("short.dat");
   Write(path, "  0123,3333\r\n");
