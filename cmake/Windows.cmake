@@ -54,8 +54,8 @@ if(GRIDCODE_WINDOW)
   endif()
 endif()
 
-# gridcode-VERSION-windows-x86_64.zip (scripts/package): the programs,
-# stripped, the README and the license in one folder.
+# gridcode-VERSION-windows-x86_64.zip (scripts/package --windows): the
+# programs, stripped, the README and the license in one folder.
 set(windows_zip gridcode-${PROJECT_VERSION}-windows-x86_64)
 set(zip_programs gridcode-data)
 if(GRIDCODE_WINDOW)
