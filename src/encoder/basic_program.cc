@@ -1,11 +1,10 @@
 #include "encoder/basic_program.h"
 
 #include <array>
-#include <optional>
+#include <span>
 #include <string_view>
 
 #include "encoder/data_lines.h"
-#include "text/hex_digits.h"
 
 namespace gridcode {
 namespace {
@@ -70,21 +69,17 @@ Expected<std::string, UnusualCell> BasicProgram(const std::vector<Cells>& sprite
   lines.push_back("LET N=" + std::to_string(sprites.size()));
   lines.insert(lines.end(), kLoader.begin(), kLoader.end());
   for (std::size_t sprite = 0; sprite < sprites.size(); ++sprite) {
+    const Cells& cells = sprites[sprite];
+    for (int cell = 0; cell < kCellCount; ++cell) {
+      if (!TwoBitValue(cells[cell])) return Unexpected(UnusualCell{sprite, cell});
+    }
+    // Cells of 0 to 3 always encode, into seven digits a row.
+    std::array<std::string, kRows> codes;
+    for (int row = 0; row < kRows; ++row) codes[row] = *EncodeRow(cells, row);
+    const std::span<const std::string> rows = codes;
     for (int line = 0; line < kDataLineCount; ++line) {
-      std::string text(kDataKeyword);
-      for (int row = line * kRowsPerDataLine; row < (line + 1) * kRowsPerDataLine; ++row) {
-        text += row == line * kRowsPerDataLine ? " \"" : ",\"";
-        for (int column = 0; column < kColumns; column += 2) {
-          const int left = CellIndex(row, column);
-          const std::optional<int> high = TwoBitValue(sprites[sprite][left]);
-          if (!high) return Unexpected(UnusualCell{sprite, left});
-          const std::optional<int> low = TwoBitValue(sprites[sprite][left + 1]);
-          if (!low) return Unexpected(UnusualCell{sprite, left + 1});
-          text += HexDigit(static_cast<unsigned>(4 * *high + *low));
-        }
-        text += '"';
-      }
-      lines.push_back(std::move(text));
+      lines.push_back(
+          DataLine(rows.subspan(line * kRowsPerDataLine, kRowsPerDataLine), DataQuoting::kQuoted));
     }
   }
   return NumberLines(lines, numbering);

@@ -36,16 +36,20 @@ std::optional<Overflow> BuildDataLines(GridDocument& document) {
     document.row_codes[row] = std::move(*code);
   }
   // The lines are made from the row-code texts just written.
+  const std::span<const std::string> codes = document.row_codes;
   for (int line = 0; line < kDataLineCount; ++line) {
-    std::string text(kDataKeyword);
-    text += ' ';
-    for (int i = 0; i < kRowsPerDataLine; ++i) {
-      if (i > 0) text += ',';
-      text += document.row_codes[line * kRowsPerDataLine + i];
-    }
-    document.data_lines[line] = std::move(text);
+    document.data_lines[line] = DataLine(codes.subspan(line * kRowsPerDataLine, kRowsPerDataLine));
   }
   return std::nullopt;
+}
+
+std::string DataLine(std::span<const std::string> codes, DataQuoting quoting) {
+  std::string text(kDataKeyword);
+  const char* const quote = quoting == DataQuoting::kQuoted ? "\"" : "";
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    text.append(i == 0 ? " " : ",").append(quote).append(codes[i]).append(quote);
+  }
+  return text;
 }
 
 }  // namespace gridcode

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,13 @@ inline constexpr std::string_view kDataKeyword = "DATA";
 
 // Returns the row code of grid row `row` (0 to 9) of `cells`, or its overflow.
 Expected<std::string, Overflow> EncodeRow(const Cells& cells, int row);
+
+// How the items of a DATA line are written: as they are, or each in double quotes.
+enum class DataQuoting { kBare, kQuoted };
+
+// Returns the DATA statement of `codes`: the keyword, one space and the codes
+// separated by commas, each quoted or not, with no other spaces.
+std::string DataLine(std::span<const std::string> codes, DataQuoting quoting = DataQuoting::kBare);
 
 // Writes the row code of every row into `row_codes` in order, then both DATA
 // lines into `data_lines`. On an overflow it returns it and stops: rows before
