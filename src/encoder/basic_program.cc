@@ -78,8 +78,9 @@ Expected<std::string, UnusualCell> BasicProgram(const std::vector<Cells>& sprite
     for (int row = 0; row < kRows; ++row) codes[row] = *EncodeRow(cells, row);
     const std::span<const std::string> rows = codes;
     for (int line = 0; line < kDataLineCount; ++line) {
-      lines.push_back(
-          DataLine(rows.subspan(line * kRowsPerDataLine, kRowsPerDataLine), DataQuoting::kQuoted));
+      lines.push_back(DataLine(
+          rows.subspan(static_cast<std::size_t>(line) * kRowsPerDataLine, kRowsPerDataLine),
+          DataQuoting::kQuoted));
     }
   }
   return NumberLines(lines, numbering);

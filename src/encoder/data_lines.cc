@@ -38,7 +38,8 @@ std::optional<Overflow> BuildDataLines(GridDocument& document) {
   // The lines are made from the row-code texts just written.
   const std::span<const std::string> codes = document.row_codes;
   for (int line = 0; line < kDataLineCount; ++line) {
-    document.data_lines[line] = DataLine(codes.subspan(line * kRowsPerDataLine, kRowsPerDataLine));
+    document.data_lines[line] = DataLine(
+        codes.subspan(static_cast<std::size_t>(line) * kRowsPerDataLine, kRowsPerDataLine));
   }
   return std::nullopt;
 }
