@@ -20,13 +20,6 @@ std::string Size(int width, int height, std::string_view unit = " pixels") {
   return std::to_string(width) + " x " + std::to_string(height) + std::string(unit);
 }
 
-// Returns `count` in words where it is small, as a sentence says it.
-std::string InWords(std::size_t count) {
-  constexpr std::array<std::string_view, 11> kWords = {
-      "no", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten"};
-  return count < kWords.size() ? std::string(kWords[count]) : std::to_string(count);
-}
-
 std::string Cell(int index) {
   return "the cell in row " + std::to_string(RowOf(index) + 1) + ", column " +
          std::to_string(ColumnOf(index) + 1);
@@ -135,12 +128,9 @@ std::string DescribeCellsFileError(const CellsFileError& error) {
 
 std::string DescribeDecodeError(const DecodeError& error) {
   switch (error.kind) {
-    case DecodeError::Kind::kNotARowCode:
-      return "row code " + QuotedText(error.text) + " is not " + InWords(kRowCodeDigits) +
-             " hexadecimal digits";
     case DecodeError::Kind::kTooFewRowCodes:
-      return "the DATA statements end after " + std::to_string(error.count) + " of the " +
-             std::to_string(kRows) + " row codes a grid needs";
+      return "the DATA statements hold no sprite: no " + std::to_string(kRows) +
+             " row codes stand in a row (the longest run is " + std::to_string(error.count) + ")";
     case DecodeError::Kind::kLineTooLong:
       return "the line is longer than " + std::to_string(kLongestListingLine) +
              " bytes, which no listing has";
@@ -151,6 +141,12 @@ std::string DescribeDecodeError(const DecodeError& error) {
     case DecodeError::Kind::kUtf16WithoutByteOrderMark:
       return "the listing is UTF-16 text without a byte order mark; save it as UTF-8, or as "
              "UTF-16 with one";
+    case DecodeError::Kind::kListingTooLarge:
+      return "the listing is over " + std::to_string(kListingByteLimit >> 20) +
+             " MiB, more than is read of one";
+    case DecodeError::Kind::kTooManySprites:
+      return "sprite " + std::to_string(error.sprite) + " starts here, past the " +
+             std::to_string(kListingSpriteLimit) + " sprites a listing may hold";
   }
   return {};
 }

@@ -13,6 +13,7 @@
 #include "encoder/basic_program.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
+#include "encoder/listing.h"
 #include "format/cells_file.h"
 #include "format/grid_file.h"
 #include "format/grid_picture.h"

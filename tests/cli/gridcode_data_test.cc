@@ -143,7 +143,8 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
        "0123x" + std::string(135, '0'),
        "gridcode-data: <stdin>: the cell in row 1, column 5 holds \"x\", not one digit 0 to 3"},
       {{"decode", "--sprite", "2", "-o", output},
-       "DATA 0,0,0,0,0,0,0,0,0,0\nDATA 0000000",
+       "DATA 1,2,0000000,0000000,0000000,0000000,0000000,0000000,0000000,0000000,0000000,"
+       "0000000\nDATA 0000000",
        "gridcode-data: <stdin>:2:13: the DATA statements hold 1 sprite of 10 row codes, so "
        "there is no sprite 2"},
       {{"encode"},
@@ -151,11 +152,12 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
        "gridcode-data: <stdin>: is a BMP picture; gridcode reads PNG pictures only"},
       {{"decode", "-o", output},
        "DATA 0000000\nDATA 00000x0",
-       "gridcode-data: <stdin>:2:6: row code \"00000x0\" is not seven hexadecimal digits"},
+       "gridcode-data: <stdin>:2:13: the DATA statements hold no sprite: no 10 row codes stand "
+       "in a row (the longest run is 1)"},
       {{"decode", "-o", output},
        "DATA 0000000",
-       "gridcode-data: <stdin>:1:13: the DATA statements end after 1 of the 10"},
-      {{"decode", "-o", output}, "DATA \x1b[2J,\n", R"(row code "\x1B[2J" is not)"},
+       "gridcode-data: <stdin>:1:13: the DATA statements hold no sprite"},
+      {{"decode", "-o", output}, "DATA \x1b[2J,\n", "<stdin>:2:1: the DATA statements hold no"},
       {{"decode", (folder_ / "nosuch.bas").string()}, "", "nosuch.bas: cannot be read"},
       {{"render", "-", "-o", output},
        "0123x" + std::string(135, '0'),
