@@ -151,6 +151,46 @@ std::string DescribeDecodeError(const DecodeError& error) {
   return {};
 }
 
+std::string DescribeNoPlaceForSprite(std::size_t sprites, long long place) {
+  return "the listing holds " + std::to_string(sprites) + (sprites == 1 ? " sprite" : " sprites") +
+         ", so --sprite takes 1 to " + std::to_string(sprites + 1) + " (" +
+         std::to_string(sprites + 1) + " adds one), not " + std::to_string(place);
+}
+
+std::string DescribeListingSaveError(const ListingSaveError& error,
+                                     const std::vector<ListingEntry>& bank) {
+  using Kind = ListingSaveError::Kind;
+  const std::string lines = std::to_string(error.count) + " new DATA lines";
+  const std::string between = error.next_label ? " between lines " + std::to_string(error.label) +
+                                                     " and " + std::to_string(*error.next_label)
+                                               : " after line " + std::to_string(error.label);
+  switch (error.kind) {
+    case Kind::kNamedLineLeftEmpty:
+      return "line " + std::to_string(error.label) + " would be left empty and leave, but line " +
+             std::to_string(error.named_by) + " of the listing names it";
+    case Kind::kNoRoomForLines:
+      return lines + " do not fit" + between + " by the listing's step of " +
+             std::to_string(error.step) + "; give --renumber to number them by a smaller step";
+    case Kind::kNoLineNumbersLeft:
+      return lines + " do not fit" + between + " by any step";
+    case Kind::kUnusualCell:
+      return Cell(error.cell) + " holds " + QuotedText(bank[error.sprite].cells[error.cell]) +
+             ", not one digit 0 to 3, which a row code cannot hold";
+    case Kind::kBadOrigin:
+      return "sprite " + std::to_string(error.sprite + 1) +
+             " names a sprite the listing does not hold, which is a fault of " +
+             std::string(kProgram) + ", please report it";
+    case Kind::kTooManySprites:
+      return "the listing would hold " + std::to_string(error.count) + " sprites, past the " +
+             std::to_string(kListingSpriteLimit) + " a listing may hold";
+    case Kind::kReadsBackOtherwise:
+      return "the change cannot be made in place: the listing would read back with sprite " +
+             std::to_string(error.sprite + 1) +
+             " changed, as row codes around it would join it; nothing was written";
+  }
+  return {};
+}
+
 std::string DescribeUnusualCell(const UnusualCell& error, const Cells& cells) {
   return Cell(error.cell) + " holds " + QuotedText(cells[error.cell]) +
          ", not one digit 0 to 3, which the row codes of a program cannot hold";
