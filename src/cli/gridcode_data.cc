@@ -9,7 +9,9 @@
 #include "cli/messages.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
+#include "encoder/listing.h"
 #include "format/cells_file.h"
+#include "format/listing_file.h"
 #include "storage/file_io.h"
 #include "text/message_text.h"
 #include "text/text_input.h"
@@ -29,6 +31,7 @@ constexpr std::string_view kUsageTemplate =
     "  {program} decode [--sprite K] [-o OUT.dat] [FILE|-]\n"
     "  {program} render [--scale N] [FILE|-] -o OUT.png\n"
     "  {program} import [PICTURE.png|-] [-o OUT.dat]\n"
+    "  {program} update LISTING --sprite K [--renumber] FILE [-o OUT]\n"
     "  {program} --help | --version\n"
     "\n"
     "encode  reads grid files, or grid pictures, as gridcode's LOAD does and\n"
@@ -38,9 +41,9 @@ constexpr std::string_view kUsageTemplate =
     "        program, numbered from 10 or START, whose DATA lines hold the\n"
     "        sprites and whose loader prints each one as ten rows of digits.\n"
     "decode  reads DATA statements (gridcode's two lines, or a BASIC listing),\n"
-    "        takes the first ten row codes, or with --sprite K those of the K-th\n"
-    "        sprite, and writes the grid file: to standard output, or with -o to\n"
-    "        OUT.dat.\n"
+    "        takes the first sprite, ten row codes in a row among the DATA items,\n"
+    "        or with --sprite K the K-th, and writes the grid file: to standard\n"
+    "        output, or with -o to OUT.dat.\n"
     "render  reads a grid file (or picture) of the digits 0 to 3 and writes its\n"
     "        picture, an indexed PNG of {size} pixels (N = --scale, 1 to {largest};\n"
     "        default that of the picture replaced, else 1) whose palette index is\n"
@@ -48,6 +51,12 @@ constexpr std::string_view kUsageTemplate =
     "import  reads a PNG picture of {size} pixels (N up to {largest}), each N x N\n"
     "        block one of the four colours (or palette indices 0 to 3), and\n"
     "        writes the grid file.\n"
+    "update  puts the sprite of FILE (a grid file or picture) at place K of the\n"
+    "        BASIC listing LISTING (K = N + 1 adds one after its N sprites),\n"
+    "        changing only that sprite's row codes, or adding DATA lines in the\n"
+    "        listing's style; --renumber lets new lines take a smaller step\n"
+    "        where the line numbers leave no room. Rewrites LISTING, or writes\n"
+    "        OUT.\n"
     "\n"
     "FILE defaults to standard input, OUT to standard output where it may be\n"
     "left out. An OUT named *.png, or a PNG picture it replaces, gets a picture\n"
@@ -58,7 +67,8 @@ constexpr std::string_view kUsageTemplate =
     "Examples:\n"
     "  {program} encode --number 1000 heart.dat ship.png\n"
     "  {program} encode --program heart.dat ship.png > sprites.bas\n"
-    "  {program} decode --sprite 2 sprites.bas -o ship.dat\n";
+    "  {program} decode --sprite 2 sprites.bas -o ship.dat\n"
+    "  {program} update game.bas --sprite 2 ship.dat\n";
 
 std::string Usage() {
   std::string usage(kUsageTemplate);
@@ -193,6 +203,17 @@ int Encode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
   return kExitSuccess;
 }
 
+// The place of `position` in the listing `name`: "NAME:LINE:COLUMN", or
+// "NAME:LINE" for a failure of the whole line.
+std::string ListingPlace(const std::string& name, const DecodeError& error) {
+  std::string place = name + ':' + std::to_string(error.position.line);
+  if (error.kind != DecodeError::Kind::kLineTooLong &&
+      error.kind != DecodeError::Kind::kUtf16WithoutByteOrderMark) {
+    place.append(":").append(std::to_string(error.position.column));
+  }
+  return place;
+}
+
 int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
   using DecodeFailure = std::variant<FileError, DecodeError>;
   const std::optional<Cells> cells = ReadInput(
@@ -207,12 +228,7 @@ int Decode(const CommandLine& line, std::istream& in, std::ostream& out, std::os
           return;
         }
         const auto& error = std::get<DecodeError>(failure);
-        std::string place = InputName(line) + ':' + std::to_string(error.position.line);
-        if (error.kind != DecodeError::Kind::kLineTooLong &&
-            error.kind != DecodeError::Kind::kUtf16WithoutByteOrderMark) {
-          place.append(":").append(std::to_string(error.position.column));
-        }
-        Report(err, place, DescribeDecodeError(error));
+        Report(err, ListingPlace(InputName(line), error), DescribeDecodeError(error));
       });
   if (!cells) return kExitFailure;
   return WriteOutput(line, *cells, {}, out, err);
@@ -229,6 +245,66 @@ int Import(const CommandLine& line, std::istream& in, std::ostream& out, std::os
   const std::optional<Cells> cells = ReadCellsInput(line, AcceptedFiles::kPicturesOnly, in, err);
   if (!cells) return kExitFailure;
   return WriteOutput(line, *cells, {}, out, err);
+}
+
+// Puts the sprite of FILE at place K of the listing, as the listing reader
+// rewrites it, and saves the listing or writes OUT.
+int Update(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
+  const std::string listing_name = InputName(line);
+  Expected<Listing, ListingFileError> listing =
+      line.input == kStandardStream ? ReadListingFile(in) : LoadListing(PathFromUtf8(line.input));
+  if (!listing) {
+    if (const auto* file_error = std::get_if<FileError>(&listing.error())) {
+      Report(err, listing_name, DescribeFileError(*file_error));
+    } else {
+      const auto& error = std::get<DecodeError>(listing.error());
+      Report(err,
+             error.kind == DecodeError::Kind::kListingTooLarge ? listing_name
+                                                               : ListingPlace(listing_name, error),
+             DescribeDecodeError(error));
+    }
+    return kExitFailure;
+  }
+  CommandLine sprite_file = line;
+  sprite_file.input = line.more_inputs.front();
+  std::optional<Cells> cells =
+      ReadCellsInput(sprite_file, AcceptedFiles::kGridFilesAndPictures, in, err);
+  if (!cells) return kExitFailure;
+  std::vector<ListingEntry> bank = ListingBank(*listing);
+  const auto place = static_cast<std::size_t>(line.sprite);
+  if (place > bank.size() + 1) {
+    Report(err, listing_name,
+           DescribeNoPlaceForSprite(bank.size(), static_cast<long long>(line.sprite)));
+    return kExitFailure;
+  }
+  if (place <= bank.size()) {
+    bank[place - 1].cells = std::move(*cells);
+  } else {
+    bank.push_back({std::move(*cells), std::nullopt});
+  }
+  const Expected<std::string, ListingSaveError> rewritten =
+      RewriteListing(*listing, bank, {.renumber = line.renumber});
+  if (!rewritten) {
+    const ListingSaveError& error = rewritten.error();
+    const bool of_the_cells = error.kind == ListingSaveError::Kind::kUnusualCell;
+    Report(err,
+           of_the_cells ? InputName(sprite_file)
+                        : listing_name + ':' + std::to_string(error.position.line) + ':' +
+                              std::to_string(error.position.column),
+           DescribeListingSaveError(error, bank));
+    return kExitFailure;
+  }
+  const std::string target = line.output.value_or(line.input);
+  if (target == kStandardStream) {
+    out << *rewritten;
+    return kExitSuccess;
+  }
+  if (const std::optional<FileError> error =
+          SaveFile(PathFromUtf8(target), *rewritten, Writable::kAnything)) {
+    Report(err, target, DescribeFileError(*error));
+    return kExitFailure;
+  }
+  return kExitSuccess;
 }
 
 int UsageError(std::string_view problem, std::ostream& err) {
@@ -282,7 +358,8 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
   if (arguments.empty()) return "no command given";
   line.command = arguments[i++];
   const std::string& command = line.command;
-  if (command != "encode" && command != "decode" && command != "render" && command != "import") {
+  if (command != "encode" && command != "decode" && command != "render" && command != "import" &&
+      command != "update") {
     return "unknown command '" + command + "'";
   }
   bool have_input = false;
@@ -299,7 +376,9 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
                RangeText(kStartRange) + " and STEP " + RangeText(kStepRange) + ", not '" +
                arguments[i] + "'";
       }
-    } else if (argument == "--sprite" && command == "decode") {
+    } else if (argument == "--renumber" && command == "update") {
+      line.renumber = true;
+    } else if (argument == "--sprite" && (command == "decode" || command == "update")) {
       if (++i == arguments.size()) return argument + " needs a number";
       const std::optional<long> sprite = WholeNumber(arguments[i], kSpriteRange);
       if (!sprite) {
@@ -307,6 +386,7 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
                arguments[i] + "'";
       }
       line.sprite = static_cast<int>(*sprite);
+      line.sprite_given = true;
     } else if ((argument == "-o" || argument == "--output") && command != "encode") {
       if (++i == arguments.size()) return argument + " needs a file name";
       line.output = arguments[i];
@@ -320,7 +400,8 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
       line.scale = static_cast<int>(*scale);
     } else if (argument.size() > 1 && argument[0] == '-') {
       return std::string("unknown option '").append(argument).append("' for ").append(command);
-    } else if (have_input && command == "encode") {
+    } else if (have_input &&
+               (command == "encode" || (command == "update" && line.more_inputs.empty()))) {
       line.more_inputs.push_back(argument);
     } else if (have_input) {
       return "more than one input file";
@@ -330,6 +411,9 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
     }
   }
   if (command == "render" && !line.output) return "render needs -o OUT.png";
+  if (command == "update" && (!have_input || line.more_inputs.empty() || !line.sprite_given)) {
+    return "update needs LISTING, --sprite K and FILE";
+  }
   if (line.rows && (line.program || line.numbering)) {
     return "--rows gives row codes, which are not numbered or made into a program";
   }
@@ -366,6 +450,7 @@ int RunGridcodeData(const std::vector<std::string>& arguments, std::istream& in,
   if (line.command == "encode") return Encode(line, in, out, err);
   if (line.command == "decode") return Decode(line, in, out, err);
   if (line.command == "render") return Render(line, in, out, err);
+  if (line.command == "update") return Update(line, in, out, err);
   return Import(line, in, out, err);
 }
 

@@ -7,6 +7,7 @@
 //   gridcode-data decode [--sprite K] [-o OUT.dat] [FILE|-]  DATA statements -> grid file
 //   gridcode-data render [--scale N] [FILE|-] -o OUT.png grid file or picture -> PNG
 //   gridcode-data import [PICTURE.png|-] [-o OUT.dat]    PNG -> grid file
+//   gridcode-data update LISTING --sprite K FILE [-o OUT]  a sprite into a listing, in place
 //
 // Results go to standard output or the -o file, messages to standard error,
 // one line each: "gridcode-data: PLACE: what is wrong", where PLACE is the
@@ -42,15 +43,17 @@ inline constexpr std::string_view kStandardStream = "-";
 
 // A parsed command line.
 struct CommandLine {
-  std::string command;  // encode, decode, render or import
+  std::string command;  // encode, decode, render, import or update
   std::string input = std::string(kStandardStream);
-  std::vector<std::string> more_inputs;    // encode: the FILEs after the first
+  std::vector<std::string> more_inputs;    // encode: the FILEs after the first; update: FILE
   std::optional<std::string> output;       // -o; "-" is standard output
   bool rows = false;                       // encode --rows
   std::optional<LineNumbering> numbering;  // encode --number
   bool program = false;                    // encode --program
-  int sprite = 1;                          // decode --sprite
-  std::optional<int> scale;                // render --scale
+  int sprite = 1;                          // decode and update --sprite
+  bool sprite_given = false;
+  bool renumber = false;     // update --renumber
+  std::optional<int> scale;  // render --scale
 };
 
 // Parses `arguments` (without the program name) into `line`; returns what is

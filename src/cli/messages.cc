@@ -20,13 +20,6 @@ std::string Size(int width, int height, std::string_view unit = " pixels") {
   return std::to_string(width) + " x " + std::to_string(height) + std::string(unit);
 }
 
-// Returns `count` in words where it is small, as a sentence says it.
-std::string InWords(std::size_t count) {
-  constexpr std::array<std::string_view, 11> kWords = {
-      "no", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten"};
-  return count < kWords.size() ? std::string(kWords[count]) : std::to_string(count);
-}
-
 std::string Cell(int index) {
   return "the cell in row " + std::to_string(RowOf(index) + 1) + ", column " +
          std::to_string(ColumnOf(index) + 1);
@@ -137,12 +130,9 @@ std::string DescribeCellsFileError(const CellsFileError& error) {
 
 std::string DescribeDecodeError(const DecodeError& error) {
   switch (error.kind) {
-    case DecodeError::Kind::kNotARowCode:
-      return "row code " + QuotedText(error.text) + " is not " + InWords(kRowCodeDigits) +
-             " hexadecimal digits";
     case DecodeError::Kind::kTooFewRowCodes:
-      return "the DATA statements end after " + std::to_string(error.count) + " of the " +
-             std::to_string(kRows) + " row codes a grid needs";
+      return "the DATA statements hold no sprite: no " + std::to_string(kRows) +
+             " row codes stand in a row (the longest run is " + std::to_string(error.count) + ")";
     case DecodeError::Kind::kLineTooLong:
       return "the line is longer than " + std::to_string(kLongestListingLine) +
              " bytes, which no listing has";
@@ -153,6 +143,52 @@ std::string DescribeDecodeError(const DecodeError& error) {
     case DecodeError::Kind::kUtf16WithoutByteOrderMark:
       return "the listing is UTF-16 text without a byte order mark; save it as UTF-8, or as "
              "UTF-16 with one";
+    case DecodeError::Kind::kListingTooLarge:
+      return "the listing is over " + std::to_string(kListingByteLimit >> 20) +
+             " MiB, more than is read of one";
+    case DecodeError::Kind::kTooManySprites:
+      return "sprite " + std::to_string(error.sprite) + " starts here, past the " +
+             std::to_string(kListingSpriteLimit) + " sprites a listing may hold";
+  }
+  return {};
+}
+
+std::string DescribeNoPlaceForSprite(std::size_t sprites, long long place) {
+  return "the listing holds " + std::to_string(sprites) + (sprites == 1 ? " sprite" : " sprites") +
+         ", so --sprite takes 1 to " + std::to_string(sprites + 1) + " (" +
+         std::to_string(sprites + 1) + " adds one), not " + std::to_string(place);
+}
+
+std::string DescribeListingSaveError(const ListingSaveError& error,
+                                     const std::vector<ListingEntry>& bank) {
+  using Kind = ListingSaveError::Kind;
+  const std::string lines = std::to_string(error.count) + " new DATA lines";
+  const std::string between = error.next_label ? " between lines " + std::to_string(error.label) +
+                                                     " and " + std::to_string(*error.next_label)
+                                               : " after line " + std::to_string(error.label);
+  switch (error.kind) {
+    case Kind::kNamedLineLeftEmpty:
+      return "line " + std::to_string(error.label) + " would be left empty and leave, but line " +
+             std::to_string(error.named_by) + " of the listing names it";
+    case Kind::kNoRoomForLines:
+      return lines + " do not fit" + between + " by the listing's step of " +
+             std::to_string(error.step) + "; give --renumber to number them by a smaller step";
+    case Kind::kNoLineNumbersLeft:
+      return lines + " do not fit" + between + " by any step";
+    case Kind::kUnusualCell:
+      return Cell(error.cell) + " holds " + QuotedText(bank[error.sprite].cells[error.cell]) +
+             ", not one digit 0 to 3, which a row code cannot hold";
+    case Kind::kBadOrigin:
+      return "sprite " + std::to_string(error.sprite + 1) +
+             " names a sprite the listing does not hold, which is a fault of " +
+             std::string(kProgram) + ", please report it";
+    case Kind::kTooManySprites:
+      return "the listing would hold " + std::to_string(error.count) + " sprites, past the " +
+             std::to_string(kListingSpriteLimit) + " a listing may hold";
+    case Kind::kReadsBackOtherwise:
+      return "the change cannot be made in place: the listing would read back with sprite " +
+             std::to_string(error.sprite + 1) +
+             " changed, as row codes around it would join it; nothing was written";
   }
   return {};
 }

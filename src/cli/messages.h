@@ -9,10 +9,12 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "encoder/basic_program.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
+#include "encoder/listing.h"
 #include "format/cells_file.h"
 #include "format/grid_file.h"
 #include "format/grid_picture.h"
@@ -44,6 +46,15 @@ std::string DescribeCellsFileError(const CellsFileError& error);
 
 // Returns what is said of DATA statements that give no grid.
 std::string DescribeDecodeError(const DecodeError& error);
+
+// Returns what is said of a place K past the N + 1 that a listing of N
+// sprites has for a sprite.
+std::string DescribeNoPlaceForSprite(std::size_t sprites, long long place);
+
+// Returns what is said of a bank that cannot be written into a listing;
+// `bank` holds the cells the error names.
+std::string DescribeListingSaveError(const ListingSaveError& error,
+                                     const std::vector<ListingEntry>& bank);
 
 // Returns what is said of a cell of `cells` that a program cannot hold.
 std::string DescribeUnusualCell(const UnusualCell& error, const Cells& cells);

@@ -12,13 +12,13 @@ namespace {
 // The lines before the sprite count. No colons or quotes in them: some
 // BASICs end a REM at a colon.
 constexpr std::array<std::string_view, 4> kHeading = {
-    "REM SPRITES OF 14 X 10 CELLS, 10 ROW CODES EACH IN THE DATA LINES BELOW",
+    kProgramTitle,
     "REM A HEX DIGIT OF A ROW CODE IS 2 CELLS OF 0 TO 3, 4 X LEFT + RIGHT",
     "REM THE PRINT LINE SHOWS ROW R OF SPRITE S, ITS CELLS IN L$, AND A BLANK",
     "REM LINE BETWEEN SPRITES; PUT YOUR OWN DRAWING STATEMENT IN ITS PLACE",
 };
 
-// The loader after "LET N=" and the sprite count. The cells of a digit come
+// The loader after kSpriteCountStatement and the sprite count. The cells of a digit come
 // from its character code: "0" to "9" are 48 to 57 and "A" to "F" 65 to 70,
 // so that D - 7 * INT(D / 17) is the digit's value. Without IF, the line feed
 // that parts two sprites is MID$ of CHR$(10) for a length that is 1 only
@@ -66,7 +66,7 @@ std::string NumberLines(const std::vector<std::string>& lines, LineNumbering num
 Expected<std::string, UnusualCell> BasicProgram(const std::vector<Cells>& sprites,
                                                 LineNumbering numbering) {
   std::vector<std::string> lines(kHeading.begin(), kHeading.end());
-  lines.push_back("LET N=" + std::to_string(sprites.size()));
+  lines.push_back(std::string(kSpriteCountStatement) + std::to_string(sprites.size()));
   lines.insert(lines.end(), kLoader.begin(), kLoader.end());
   for (std::size_t sprite = 0; sprite < sprites.size(); ++sprite) {
     const Cells& cells = sprites[sprite];

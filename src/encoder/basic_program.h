@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/expected.h"
@@ -34,6 +35,13 @@ inline constexpr long kLargestProgramLineNumber = 32766;
 
 // The longest line of the program, in characters, line number included.
 inline constexpr std::size_t kLongestProgramLine = 80;
+
+// The program's first statement, which tells its listing from others.
+inline constexpr std::string_view kProgramTitle =
+    "REM SPRITES OF 14 X 10 CELLS, 10 ROW CODES EACH IN THE DATA LINES BELOW";
+
+// The statement that the program's sprite count follows.
+inline constexpr std::string_view kSpriteCountStatement = "LET N=";
 
 // How lines are numbered: the first line's number and the step to the next.
 struct LineNumbering {

@@ -32,43 +32,67 @@ class PrefixedBuffer : public std::streambuf {
   char current_ = 0;
 };
 
-// Appends the bytes of `input` to `bytes` until it ends or `bytes` holds one
-// byte more than `limit`, which tells a file over the limit from one at it.
-// The stream's own buffer may have read up to one of its chunks further.
-void ReadWithin(std::istream& input, std::size_t limit, std::string& bytes) {
-  std::streambuf& buffer = *input.rdbuf();
-  char chunk[1 << 16];
-  while (bytes.size() <= limit) {
-    const std::size_t wanted = std::min(sizeof chunk, limit + 1 - bytes.size());
-    const std::streamsize got = buffer.sgetn(chunk, static_cast<std::streamsize>(wanted));
-    if (got <= 0) return;
-    bytes.append(chunk, static_cast<std::size_t>(got));
-  }
+// Reads the cells of the grid file whose first bytes `head` were already
+// taken from `input`.
+Expected<Cells, GridFileError> ReadGridFileAfter(std::string head, std::istream& input) {
+  PrefixedBuffer buffer(std::move(head), *input.rdbuf());
+  std::istream grid_file(&buffer);
+  return ReadGridFile(grid_file);
+}
+
+// Reads the first bytes of `input`, those that tell a picture by its format.
+std::string ReadHead(std::istream& input) {
+  std::string head(kHeadBytes, '\0');
+  head.resize(static_cast<std::size_t>(
+      std::max<std::streamsize>(0, input.rdbuf()->sgetn(head.data(), kHeadBytes))));
+  return head;
+}
+
+// Reads the picture whose first bytes `head` were already taken from `input`.
+Expected<LoadedCells, ImportError> ReadPictureAfter(std::string head, std::istream& input) {
+  LoadedCells loaded;
+  loaded.format = PictureFormatOf(head);
+  std::string bytes = std::move(head);
+  if (loaded.format == PictureFormat::kPng) ReadWithin(input, kImageByteLimit, bytes);
+  Expected<GridPicture, ImportError> picture = ImportPng(bytes);
+  if (!picture) return Unexpected(std::move(picture).error());
+  loaded.cells = std::move(picture->cells);
+  loaded.style = picture->style;
+  return loaded;
 }
 
 // Reads the cells of the file that `input` holds, as the header describes;
 // whether reading the stream failed is for the caller to ask.
 Expected<LoadedCells, CellsFileError> ReadContents(std::istream& input, AcceptedFiles accepted) {
-  std::string head(kHeadBytes, '\0');
-  head.resize(static_cast<std::size_t>(
-      std::max<std::streamsize>(0, input.rdbuf()->sgetn(head.data(), kHeadBytes))));
-  LoadedCells loaded;
-  loaded.format = PictureFormatOf(head);
-  if (loaded.format != PictureFormat::kNone || accepted == AcceptedFiles::kPicturesOnly) {
-    std::string bytes = std::move(head);
-    if (loaded.format == PictureFormat::kPng) ReadWithin(input, kImageByteLimit, bytes);
-    Expected<GridPicture, ImportError> picture = ImportPng(bytes);
-    if (!picture) return Unexpected(std::move(picture).error());
-    loaded.cells = std::move(picture->cells);
-    loaded.style = picture->style;
-  } else {
-    PrefixedBuffer buffer(std::move(head), *input.rdbuf());
-    std::istream grid_file(&buffer);
-    Expected<Cells, GridFileError> cells = ReadGridFile(grid_file);
-    if (!cells) return Unexpected(cells.error());
-    loaded.cells = std::move(*cells);
+  std::string head = ReadHead(input);
+  if (PictureFormatOf(head) != PictureFormat::kNone || accepted == AcceptedFiles::kPicturesOnly) {
+    return ReadPictureAfter(std::move(head), input);
   }
+  Expected<Cells, GridFileError> cells = ReadGridFileAfter(std::move(head), input);
+  if (!cells) return Unexpected(cells.error());
+  LoadedCells loaded;
+  loaded.cells = std::move(*cells);
   return loaded;
+}
+
+// The same for the reader that takes listings.
+Expected<LoadedFile, LoadedFileError> ReadContentsOrListing(std::istream& input,
+                                                            AcceptedFiles accepted) {
+  std::string head = ReadHead(input);
+  if (PictureFormatOf(head) != PictureFormat::kNone || accepted == AcceptedFiles::kPicturesOnly) {
+    Expected<LoadedCells, ImportError> picture = ReadPictureAfter(std::move(head), input);
+    if (!picture) return Unexpected(picture.error());
+    return LoadedFile(std::move(*picture));
+  }
+  Expected<ListingOrNot, DecodeError> text = ReadIfListing(std::move(head), input);
+  if (!text) return Unexpected(text.error());
+  if (text->listing) return LoadedFile(std::move(*text->listing));
+  // The bytes read to tell, then the rest of the file.
+  Expected<Cells, GridFileError> cells = ReadGridFileAfter(std::move(text->bytes), input);
+  if (!cells) return Unexpected(cells.error());
+  LoadedCells loaded;
+  loaded.cells = std::move(*cells);
+  return LoadedFile(std::move(loaded));
 }
 
 // Whether the file name of `path` ends in ".png", in any letter case.
@@ -114,6 +138,20 @@ Expected<LoadedCells, CellsFileError> LoadCells(const std::filesystem::path& pat
                                                 Readable readable, AcceptedFiles accepted) {
   return ReadFile(path, readable,
                   [accepted](std::istream& stream) { return ReadContents(stream, accepted); });
+}
+
+Expected<LoadedFile, LoadedFileError> ReadCellsOrListing(std::istream& input,
+                                                         AcceptedFiles accepted) {
+  return ReadStream(
+      input, [accepted](std::istream& stream) { return ReadContentsOrListing(stream, accepted); });
+}
+
+Expected<LoadedFile, LoadedFileError> LoadCellsOrListing(const std::filesystem::path& path,
+                                                         Readable readable,
+                                                         AcceptedFiles accepted) {
+  return ReadFile(path, readable, [accepted](std::istream& stream) {
+    return ReadContentsOrListing(stream, accepted);
+  });
 }
 
 PictureFormat FormatFound(const Expected<LoadedCells, CellsFileError>& read) {

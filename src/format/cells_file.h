@@ -5,7 +5,9 @@
 // Reading, the first bytes decide: a PNG is read as a grid picture, a file in
 // another picture format is refused by name, and anything else is a grid
 // file. A picture is read within kImageByteLimit bytes and a grid file within
-// its own first field, so that no input of any size is held whole.
+// its own first field, so that no input of any size is held whole. The reader
+// that also takes listings first reads a text as far as listing_file.h needs
+// to tell whether it is one of those.
 //
 // Writing, the target decides:
 //  - a name ending in .png, in any letter case, or a PNG picture that is
@@ -30,6 +32,7 @@
 #include "base/expected.h"
 #include "format/grid_file.h"
 #include "format/grid_picture.h"
+#include "format/listing_file.h"
 #include "format/picture_format.h"
 #include "grid/grid_document.h"
 #include "storage/file_io.h"
@@ -60,6 +63,22 @@ Expected<LoadedCells, CellsFileError> ReadCells(std::istream& input, AcceptedFil
 // Opens the file at `path` and reads its cells; the file is closed on return.
 Expected<LoadedCells, CellsFileError> LoadCells(const std::filesystem::path& path,
                                                 Readable readable, AcceptedFiles accepted);
+
+// A file the reader that takes listings read: cells, or a listing of sprites.
+using LoadedFile = std::variant<LoadedCells, Listing>;
+
+// Why such a file gives neither: as CellsFileError, or a listing refused
+// (too many sprites, too large).
+using LoadedFileError = std::variant<FileError, GridFileError, ImportError, DecodeError>;
+
+// Reads the file that `input` holds, from its current place: a listing when
+// it is one, else its cells as ReadCells does.
+Expected<LoadedFile, LoadedFileError> ReadCellsOrListing(std::istream& input,
+                                                         AcceptedFiles accepted);
+
+// Opens the file at `path` and reads it as ReadCellsOrListing does.
+Expected<LoadedFile, LoadedFileError> LoadCellsOrListing(const std::filesystem::path& path,
+                                                         Readable readable, AcceptedFiles accepted);
 
 // Returns the picture format that `read` found in its file, as far as it read
 // it (kNone for a grid file): a PNG that is not a grid picture is still a PNG.

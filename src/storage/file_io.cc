@@ -1,5 +1,6 @@
 #include "storage/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <random>
@@ -149,6 +150,17 @@ SaveOutcome SaveBeside(const std::filesystem::path& target, std::string_view con
 }
 
 }  // namespace
+
+void ReadWithin(std::istream& input, std::size_t limit, std::string& bytes) {
+  std::streambuf& buffer = *input.rdbuf();
+  char chunk[1 << 16];
+  while (bytes.size() <= limit) {
+    const std::size_t wanted = std::min(sizeof chunk, limit + 1 - bytes.size());
+    const std::streamsize got = buffer.sgetn(chunk, static_cast<std::streamsize>(wanted));
+    if (got <= 0) return;
+    bytes.append(chunk, static_cast<std::size_t>(got));
+  }
+}
 
 // Reads a file through a buffer of its own, keeping the system's reason when
 // a read fails.

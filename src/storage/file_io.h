@@ -142,6 +142,11 @@ std::invoke_result_t<Read, std::istream&> ReadFile(const std::filesystem::path& 
   return ReadStream(file.stream(), std::forward<Read>(read));
 }
 
+// Appends the bytes of `input` to `bytes` until it ends or `bytes` holds one
+// byte more than `limit`, which tells a file over the limit from one at it.
+// The stream's own buffer may have read up to one of its chunks further.
+void ReadWithin(std::istream& input, std::size_t limit, std::string& bytes);
+
 // Returns the path named by the UTF-8 text `name`, on every system (a plain
 // std::string is read in the Windows code page instead).
 inline std::filesystem::path PathFromUtf8(std::string_view name) {

@@ -128,6 +128,11 @@ TEST_F(GridcodeDataTest, RenderThenImportOrEncodeGivesBackTheGridAtEveryScale) {
 
 TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
   const std::string output = (folder_ / "out").string();
+  const std::string grid = (folder_ / "grid.dat").string();
+  Write(grid, std::string(kCellCount, '1'));
+  Write(folder_ / "x.dat", "x" + std::string(kCellCount - 1, '1'));
+  const std::string ten =
+      "1BE4000,0000000,0000000,0000000,0000000,0000000,0000000,0000000,0000000,0000000";
   const std::string png = RunWith({"render", "-o", "-"}, std::string(kCellCount, '1')).out;
   struct Case {
     std::vector<std::string> arguments;
@@ -143,7 +148,8 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
        "0123x" + std::string(135, '0'),
        "gridcode-data: <stdin>: the cell in row 1, column 5 holds \"x\", not one digit 0 to 3"},
       {{"decode", "--sprite", "2", "-o", output},
-       "DATA 0,0,0,0,0,0,0,0,0,0\nDATA 0000000",
+       "DATA 1,2,0000000,0000000,0000000,0000000,0000000,0000000,0000000,0000000,0000000,"
+       "0000000\nDATA 0000000",
        "gridcode-data: <stdin>:2:13: the DATA statements hold 1 sprite of 10 row codes, so "
        "there is no sprite 2"},
       {{"encode"},
@@ -151,11 +157,12 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
        "gridcode-data: <stdin>: is a BMP picture; gridcode reads PNG pictures only"},
       {{"decode", "-o", output},
        "DATA 0000000\nDATA 00000x0",
-       "gridcode-data: <stdin>:2:6: row code \"00000x0\" is not seven hexadecimal digits"},
+       "gridcode-data: <stdin>:2:13: the DATA statements hold no sprite: no 10 row codes stand "
+       "in a row (the longest run is 1)"},
       {{"decode", "-o", output},
        "DATA 0000000",
-       "gridcode-data: <stdin>:1:13: the DATA statements end after 1 of the 10"},
-      {{"decode", "-o", output}, "DATA \x1b[2J,\n", R"(row code "\x1B[2J" is not)"},
+       "gridcode-data: <stdin>:1:13: the DATA statements hold no sprite"},
+      {{"decode", "-o", output}, "DATA \x1b[2J,\n", "<stdin>:2:1: the DATA statements hold no"},
       {{"decode", (folder_ / "nosuch.bas").string()}, "", "nosuch.bas: cannot be read"},
       {{"render", "-", "-o", output},
        "0123x" + std::string(135, '0'),
@@ -172,6 +179,16 @@ TEST_F(GridcodeDataTest, FailuresAreOneLineNamingThePlaceAndWriteNothing) {
       {{"import", "-o", (folder_ / "no" / "such" / "folder").string()},
        png,
        "folder: cannot be written: No such file or directory (no file was changed)"},
+      {{"update", "-", "--sprite", "3", grid, "-o", output},
+       "DATA 1\nDATA " + ten + "\n",
+       "gridcode-data: <stdin>: the listing holds 1 sprite, so --sprite takes 1 to 2"},
+      {{"update", "-", "--sprite", "2", grid, "-o", output},
+       "10 PRINT\n20 DATA " + ten + "\n30 PRINT\n",
+       "gridcode-data: <stdin>:2:1: 2 new DATA lines do not fit between lines 20 and 30 by the "
+       "listing's step of 10; give --renumber"},
+      {{"update", "-", "--sprite", "1", (folder_ / "x.dat").string(), "-o", output},
+       "10 DATA " + ten + "\n",
+       "x.dat: the cell in row 1, column 1 holds \"x\", not one digit 0 to 3"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -256,7 +273,10 @@ TEST_F(GridcodeDataTest, UsageErrorsExitWithTwo) {
            {{"decode", "--rows"}, ""},
            {{"encode", "-o", "x"}, ""},
            {{"render", "-"}, ""},
-           {{"render", "--scale", "65", "-o", "-"}, "from 1 to 64, not '65'"}}) {
+           {{"render", "--scale", "65", "-o", "-"}, "from 1 to 64, not '65'"},
+           {{"update", "a.bas", "b.dat"}, ""},
+           {{"update", "a.bas", "--sprite", "1"}, ""},
+           {{"update", "a", "--sprite", "1", "b", "c"}, ""}}) {
     const Outcome run = RunWith(c.arguments);
     EXPECT_EQ(run.status, kExitUsage) << (c.arguments.empty() ? "" : c.arguments.back());
     EXPECT_NE(run.err.find("Usage:"), std::string::npos);
@@ -472,16 +492,30 @@ TEST_F(GridcodeDataTest, TheProgramPrintsEverySpriteInThreeBasics) {
           {"--number", std::to_string(kLargestProgramLineNumber - 7 * (lines - 1)) + ",7"});
     }
     std::vector<std::string> files;
-    std::string cells;
     for (int k = 1; k <= sprites; ++k) {
       files.push_back(RandomGridFile(random));
       arguments.push_back((folder_ / (std::to_string(k) + ".dat")).string());
       Write(arguments.back(), files.back());
-      for (std::size_t at = 0; at < kCellCount; at += kColumns) {
-        cells += files.back().substr(at, kColumns) + '\n';
-      }
-      cells += k < sprites ? "\n" : "";
     }
+    // What the BASICs print: each sprite's rows, a blank line between sprites.
+    const auto printed = [&files] {
+      std::string cells;
+      for (std::size_t k = 0; k < files.size(); ++k) {
+        for (std::size_t at = 0; at < kCellCount; at += kColumns) {
+          cells += files[k].substr(at, kColumns) + '\n';
+        }
+        cells += k + 1 < files.size() ? "\n" : "";
+      }
+      return cells;
+    };
+    const auto run_basics = [&] {
+      for (const auto& [basic, script] : basics) {
+        SCOPED_TRACE(basic + " (scripts/install-deps installs it)");
+        fs::remove(folder_ / "printed");
+        std::system(("cd '" + folder_.string() + "' && " + script).c_str());
+        EXPECT_EQ(PrintedRows(Contents(folder_ / "printed")), printed());
+      }
+    };
     const Outcome program = RunWith(arguments);
     ASSERT_EQ(program.status, kExitSuccess) << program.err;
     Write(folder_ / "program.bas", program.out);
@@ -493,12 +527,21 @@ TEST_F(GridcodeDataTest, TheProgramPrintsEverySpriteInThreeBasics) {
       EXPECT_LE(line.size(), kLongestProgramLine) << line;
       EXPECT_FALSE(std::regex_search(line, other_word)) << line;
     }
-    for (const auto& [basic, script] : basics) {
-      SCOPED_TRACE(basic + " (scripts/install-deps installs it)");
-      fs::remove(folder_ / "printed");
-      std::system(("cd '" + folder_.string() + "' && " + script).c_str());
-      EXPECT_EQ(PrintedRows(Contents(folder_ / "printed")), cells);
+    run_basics();
+    if (sprites == 1) continue;
+    // The program updated in place, a sprite changed and one added: it still
+    // runs, and prints them all.
+    const std::string listing = (folder_ / "program.bas").string();
+    for (const int k : {4, sprites + 1}) {
+      const std::string file = (folder_ / "new.dat").string();
+      Write(file, RandomGridFile(random));
+      if (k > sprites) files.emplace_back();
+      files[k - 1] = Contents(file);
+      const Outcome updated = RunWith({"update", listing, "--sprite", std::to_string(k), file});
+      ASSERT_EQ(updated.status, kExitSuccess) << updated.err;
     }
+    EXPECT_NE(Contents(listing).find("LET N=" + std::to_string(sprites + 1)), std::string::npos);
+    run_basics();
   }
 }
 #endif

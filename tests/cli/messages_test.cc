@@ -23,6 +23,9 @@ std::optional<std::string> Describe(const AnyFailure& failure, const Cells& cell
   if (const auto* error = std::get_if<UnusualCell>(&failure)) {
     return DescribeUnusualCell(*error, cells);
   }
+  if (const auto* error = std::get_if<ListingSaveError>(&failure)) {
+    return DescribeListingSaveError(*error, {{cells, std::nullopt}});
+  }
   return std::nullopt;
 }
 

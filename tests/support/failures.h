@@ -16,6 +16,7 @@
 #include "encoder/basic_program.h"
 #include "encoder/data_lines.h"
 #include "encoder/data_statements.h"
+#include "encoder/listing.h"
 #include "format/grid_file.h"
 #include "format/grid_picture.h"
 #include "grid/grid_document.h"
@@ -24,7 +25,7 @@
 namespace gridcode {
 
 using AnyFailure = std::variant<FileError, GridFileError, ImportError, DecodeError, Overflow,
-                                RenderError, UnusualCell>;
+                                RenderError, UnusualCell, ListingSaveError>;
 
 struct FailureCase {
   std::string name;
@@ -52,6 +53,7 @@ inline std::vector<FailureCase> Failures() {
   using Decode = DecodeError::Kind;
   using Cause = Overflow::Cause;
   using Render = RenderError::Kind;
+  using Save = ListingSaveError::Kind;
   const std::string no_such_file = std::strerror(ENOENT);
   const std::string denied = std::strerror(EACCES);
   return {
@@ -99,11 +101,12 @@ inline std::vector<FailureCase> Failures() {
        ImportError{.kind = Import::kMixedBlock, .x = 9, .y = 13, .scale = 2},
        {"(9, 13)"},
        {7, 5, 2}},
-      {"not a row code",
-       DecodeError{.kind = Decode::kNotARowCode, .text = "000000G"},
-       {"000000G"},
-       {}},
-      {"too few row codes", DecodeError{.kind = Decode::kTooFewRowCodes, .count = 3}, {}, {3, 10}},
+      {"no sprite", DecodeError{.kind = Decode::kTooFewRowCodes, .count = 3}, {}, {3, 10}},
+      {"huge listing", DecodeError{.kind = Decode::kListingTooLarge}, {}, {32}},
+      {"too many sprites",
+       DecodeError{.kind = Decode::kTooManySprites, .sprite = 20001},
+       {},
+       {20001, 20000}},
       {"long line", DecodeError{.kind = Decode::kLineTooLong}, {}, {65536}},
       {"no such sprite",
        DecodeError{.kind = Decode::kNoSuchSprite, .count = 3, .sprite = 5},
@@ -125,6 +128,33 @@ inline std::vector<FailureCase> Failures() {
       {"unusual cell", RenderError{Render::kUnusualCell, 30}, {"12"}, {3}},
       {"cell a program cannot hold", UnusualCell{1, 30}, {"12"}, {3}},
       {"scale out of range", RenderError{Render::kScaleOutOfRange}, {}, {kLargestScale}},
+      {"named line left empty",
+       ListingSaveError{.kind = Save::kNamedLineLeftEmpty, .label = 130, .named_by = 7},
+       {},
+       {130, 7}},
+      {"no room for lines",
+       ListingSaveError{
+           .kind = Save::kNoRoomForLines, .label = 110, .next_label = 120, .count = 2, .step = 10},
+       {},
+       {110, 120, 2, 10}},
+      {"no line numbers left",
+       ListingSaveError{
+           .kind = Save::kNoLineNumbersLeft, .label = 110, .next_label = 111, .count = 4},
+       {},
+       {110, 111, 4}},
+      {"cell a row code cannot hold",
+       ListingSaveError{.kind = Save::kUnusualCell, .sprite = 0, .cell = 30},
+       {"12"},
+       {3}},
+      {"bad origin", ListingSaveError{.kind = Save::kBadOrigin, .sprite = 4}, {}, {5}},
+      {"bank too large",
+       ListingSaveError{.kind = Save::kTooManySprites, .count = 20001},
+       {},
+       {20001, 20000}},
+      {"reads back otherwise",
+       ListingSaveError{.kind = Save::kReadsBackOtherwise, .sprite = 2},
+       {},
+       {3}},
       {"encoder failed",
        RenderError{Render::kEncoderFailed, 0, "out of memory"},
        {"out of memory"},
