@@ -7,7 +7,7 @@
 namespace gridcode {
 namespace {
 
-Unexpected<DecodeError> Failure(DecodeError error) { return Unexpected(std::move(error)); }
+Unexpected<DecodeError> Failure(DecodeError error) { return Unexpected(error); }
 
 }  // namespace
 

@@ -11,7 +11,7 @@
 namespace gridcode {
 namespace {
 
-Unexpected<DecodeError> Failure(DecodeError error) { return Unexpected(std::move(error)); }
+Unexpected<DecodeError> Failure(DecodeError error) { return Unexpected(error); }
 Unexpected<ListingSaveError> Refusal(ListingSaveError error) { return Unexpected(error); }
 
 TextPosition PositionOf(const Listing& listing, const RowCodePlace& place) {

@@ -60,7 +60,7 @@ class RandomListing {
           WideText();
           break;
         case 2:
-          Ascii("DATA 12,\"HELLO\",1BE40000,-3,\"");
+          Ascii(R"(DATA 12,"HELLO",1BE40000,-3,")");
           WideText();
           Ascii("\"");
           break;
