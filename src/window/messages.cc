@@ -96,6 +96,32 @@ Message Form1Messages::CannotLoad(const QString& path, const CellsFileError& err
               .arg(QDir::toNativeSeparators(path), Reason(error))};
 }
 
+Message Form1Messages::CannotOpen(const QString& path, const LoadedFileError& error) {
+  if (const auto* file = std::get_if<FileError>(&error)) return CannotLoad(path, *file);
+  if (const auto* grid_file = std::get_if<GridFileError>(&error)) {
+    return CannotLoad(path, *grid_file);
+  }
+  if (const auto* picture = std::get_if<ImportError>(&error)) return CannotLoad(path, *picture);
+  return {tr("Cannot load"),
+          tr("The sprites could not be loaded from the listing %1: %2.\n\nThe sprites in the "
+             "window are unchanged.")
+              .arg(QDir::toNativeSeparators(path), Reason(std::get<DecodeError>(error)))};
+}
+
+Message Form1Messages::CannotSaveListing(const QString& path, const ListingSaveError& error) {
+  return {tr("Cannot save"),
+          tr("The sprites could not be saved into the listing %1: %2.\n\nNo file was changed.")
+              .arg(QDir::toNativeSeparators(path), Reason(error))};
+}
+
+Message Form1Messages::ListingConsentQuestion(const QString& path, const ListingSaveError& error) {
+  const QString question = error.kind == ListingSaveError::Kind::kNamedLineLeftEmpty
+                               ? tr("Remove that line anyway?")
+                               : tr("Number them by a smaller step?");
+  return {tr("Save listing"), tr("If the sprites were saved into the listing %1, %2.\n\n%3")
+                                  .arg(QDir::toNativeSeparators(path), Reason(error), question)};
+}
+
 Message Form1Messages::OneFileAtATime(int count) {
   return {tr("Cannot load"), tr("%1 files were dropped, and gridcode opens one file at a time."
                                 "\n\nThe grid is unchanged.")
@@ -219,6 +245,93 @@ QString Form1Messages::Reason(const ImportError& error) {
           .arg(error.scale)
           .arg(RowOf(error.cell_index()) + 1)
           .arg(ColumnOf(error.cell_index()) + 1);
+  }
+  return {};
+}
+
+QString Form1Messages::Reason(const DecodeError& error) {
+  switch (error.kind) {
+    case DecodeError::Kind::kTooFewRowCodes:
+      return tr("its DATA statements hold no sprite: no %1 row codes stand in a row (the longest "
+                "run is %2)")
+          .arg(kRows)
+          .arg(error.count);
+    case DecodeError::Kind::kLineTooLong:
+      return tr("line %1 is longer than %2 bytes, which no listing has")
+          .arg(error.position.line)
+          .arg(kLongestListingLine);
+    case DecodeError::Kind::kNoSuchSprite:
+      return tr("its DATA statements hold %n sprites of %1 row codes, so there is no sprite %2",
+                nullptr, error.count)
+          .arg(kRows)
+          .arg(error.sprite);
+    case DecodeError::Kind::kUtf16WithoutByteOrderMark:
+      return tr(
+          "it is UTF-16 text without a byte order mark; save it as UTF-8, or as UTF-16 "
+          "with one");
+    case DecodeError::Kind::kListingTooLarge:
+      return tr("it is over %1 MiB, more than gridcode reads of a listing")
+          .arg(kListingByteLimit >> 20);
+    case DecodeError::Kind::kTooManySprites:
+      return tr("sprite %1 starts at line %2, column %3, past the %4 sprites a listing may hold")
+          .arg(error.sprite)
+          .arg(error.position.line)
+          .arg(error.position.column)
+          .arg(kListingSpriteLimit);
+  }
+  return {};
+}
+
+QString Form1Messages::Reason(const ListingSaveError& error) {
+  using Kind = ListingSaveError::Kind;
+  const int lines = static_cast<int>(error.count);
+  const auto between = [&] {
+    if (!error.next_label) return tr("after the line numbered %1").arg(error.label);
+    // New lines before the first numbered line have none before them.
+    if (error.label < 0) return tr("before the line numbered %1").arg(*error.next_label);
+    return tr("between the lines numbered %1 and %2").arg(error.label).arg(*error.next_label);
+  };
+  const std::size_t sprite = error.sprite + 1;
+  switch (error.kind) {
+    case Kind::kNamedLineLeftEmpty:
+      return tr("the line numbered %1 (line %2 of the file) would be left with no DATA and "
+                "removed, but line %3 of the file names it (with GOTO, GOSUB or RESTORE, say)")
+          .arg(error.label)
+          .arg(error.position.line)
+          .arg(error.named_by);
+    case Kind::kNoRoomForLines:
+      return tr("%n new DATA lines would not fit %1 by the listing's step of %2", nullptr, lines)
+          .arg(between())
+          .arg(error.step);
+    case Kind::kNoLineNumbersLeft:
+      return tr("%n new DATA lines would not fit %1 by any step", nullptr, lines).arg(between());
+    case Kind::kUnusualCell:
+      return tr("the cell in row %1, column %2 of sprite %3 is not one digit 0 to 3, which a row "
+                "code cannot hold")
+          .arg(RowOf(error.cell) + 1)
+          .arg(ColumnOf(error.cell) + 1)
+          .arg(sprite);
+    case Kind::kBadOrigin:
+      return tr("sprite %1 stands for a sprite the listing does not hold, which is a fault of "
+                "gridcode; please report it")
+          .arg(sprite);
+    case Kind::kTooManySprites:
+      return tr("the listing would hold %1 sprites, past the %2 a listing may hold")
+          .arg(error.count)
+          .arg(kListingSpriteLimit);
+    case Kind::kReadsBackOtherwise:
+      // A sprite that is new has no place in the listing, and the error the
+      // start of the text, where no row code can stand.
+      if (error.position == TextPosition{}) {
+        return tr("sprite %1 would read back changed, as row codes around it would join it, so "
+                  "the change cannot be made in place")
+            .arg(sprite);
+      }
+      return tr("sprite %1, at line %2, column %3, would read back changed, as row codes around "
+                "it would join it, so the change cannot be made in place")
+          .arg(sprite)
+          .arg(error.position.line)
+          .arg(error.position.column);
   }
   return {};
 }

@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "encoder/data_lines.h"
+#include "encoder/data_statements.h"
+#include "encoder/listing.h"
 #include "format/cells_file.h"
 #include "format/grid_file.h"
 #include "format/grid_picture.h"
@@ -49,6 +51,18 @@ class Form1Messages {
   // LOAD could not read cells from the file at `path`.
   static Message CannotLoad(const QString& path, const CellsFileError& error);
 
+  // LOAD or an open could not read a grid, a picture or a listing from the
+  // file at `path`.
+  static Message CannotOpen(const QString& path, const LoadedFileError& error);
+
+  // SAVE could not write the bank into the listing at `path`, for a reason no
+  // consent overcomes.
+  static Message CannotSaveListing(const QString& path, const ListingSaveError& error);
+
+  // SAVE asks before writing the bank into the listing at `path` with the
+  // consent that `error` names (error.needs_consent()).
+  static Message ListingConsentQuestion(const QString& path, const ListingSaveError& error);
+
   // `count` files, more than one, were dropped on the window.
   static Message OneFileAtATime(int count);
 
@@ -63,10 +77,16 @@ class Form1Messages {
   // `value` (nullopt: beyond the double range).
   static QString UnusualCell(std::optional<double> value);
 
-  // Why a file gives no cells, as the end of a sentence.
+  // Why a file gives no cells, or a listing no sprites, as the end of a
+  // sentence.
   static QString Reason(const CellsFileError& error);
   static QString Reason(const FileError& error);
   static QString Reason(const ImportError& error);
+  static QString Reason(const DecodeError& error);
+
+ private:
+  // Why a bank cannot be written into a listing, as the end of a sentence.
+  static QString Reason(const ListingSaveError& error);
 };
 
 }  // namespace gridcode

@@ -32,6 +32,9 @@ struct FailureCase {
   AnyFailure failure;
   std::vector<std::string> texts;  // shown as they are
   std::vector<long> numbers;       // shown as whole numbers
+  // The line, and column, in the file: shown beside the file's name (where
+  // gridcode-data's wording does not see it), or in the window's sentence.
+  std::vector<long> place = {};
 };
 
 // The cells that the overflows and render failures of the table name: row 7
@@ -104,10 +107,15 @@ inline std::vector<FailureCase> Failures() {
       {"no sprite", DecodeError{.kind = Decode::kTooFewRowCodes, .count = 3}, {}, {3, 10}},
       {"huge listing", DecodeError{.kind = Decode::kListingTooLarge}, {}, {32}},
       {"too many sprites",
-       DecodeError{.kind = Decode::kTooManySprites, .sprite = 20001},
+       DecodeError{.kind = Decode::kTooManySprites, .position = {5003, 17}, .sprite = 20001},
        {},
-       {20001, 20000}},
-      {"long line", DecodeError{.kind = Decode::kLineTooLong}, {}, {65536}},
+       {20001, 20000},
+       {5003, 17}},
+      {"long line",
+       DecodeError{.kind = Decode::kLineTooLong, .position = {4321, 1}},
+       {},
+       {65536},
+       {4321}},
       {"no such sprite",
        DecodeError{.kind = Decode::kNoSuchSprite, .count = 3, .sprite = 5},
        {},
@@ -129,9 +137,11 @@ inline std::vector<FailureCase> Failures() {
       {"cell a program cannot hold", UnusualCell{1, 30}, {"12"}, {3}},
       {"scale out of range", RenderError{Render::kScaleOutOfRange}, {}, {kLargestScale}},
       {"named line left empty",
-       ListingSaveError{.kind = Save::kNamedLineLeftEmpty, .label = 130, .named_by = 7},
+       ListingSaveError{
+           .kind = Save::kNamedLineLeftEmpty, .position = {12, 1}, .label = 130, .named_by = 7},
        {},
-       {130, 7}},
+       {130, 7},
+       {12}},
       {"no room for lines",
        ListingSaveError{
            .kind = Save::kNoRoomForLines, .label = 110, .next_label = 120, .count = 2, .step = 10},
@@ -152,9 +162,23 @@ inline std::vector<FailureCase> Failures() {
        {},
        {20001, 20000}},
       {"reads back otherwise",
-       ListingSaveError{.kind = Save::kReadsBackOtherwise, .sprite = 2},
+       ListingSaveError{.kind = Save::kReadsBackOtherwise, .position = {40, 9}, .sprite = 2},
        {},
-       {3}},
+       {3},
+       {40, 9}},
+      {"new sprite reads back otherwise",
+       ListingSaveError{.kind = Save::kReadsBackOtherwise, .sprite = 5},
+       {},
+       {6}},
+      {"no room before the first line",
+       ListingSaveError{
+           .kind = Save::kNoRoomForLines, .label = -1, .next_label = 5, .count = 2, .step = 10},
+       {},
+       {5, 2, 10}},
+      {"no room after the last line",
+       ListingSaveError{.kind = Save::kNoRoomForLines, .label = 32760, .count = 4, .step = 10},
+       {},
+       {32760, 4, 10}},
       {"encoder failed",
        RenderError{Render::kEncoderFailed, 0, "out of memory"},
        {"out of memory"},

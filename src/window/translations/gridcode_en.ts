@@ -260,6 +260,113 @@ The grid is unchanged.</source>
         <source>the file is UTF-16 text with no grid in it</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The sprites could not be loaded from the listing %1: %2.
+
+The sprites in the window are unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sprites could not be saved into the listing %1: %2.
+
+No file was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove that line anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number them by a smaller step?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the sprites were saved into the listing %1, %2.
+
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its DATA statements hold no sprite: no %1 row codes stand in a row (the longest run is %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes, which no listing has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>its DATA statements hold %n sprites of %1 row codes, so there is no sprite %2</source>
+        <translation>
+            <numerusform>its DATA statements hold %n sprite of %1 row codes, so there is no sprite %2</numerusform>
+            <numerusform>its DATA statements hold %n sprites of %1 row codes, so there is no sprite %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is UTF-16 text without a byte order mark; save it as UTF-8, or as UTF-16 with one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is over %1 MiB, more than gridcode reads of a listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sprite %1 starts at line %2, column %3, past the %4 sprites a listing may hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after the line numbered %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>before the line numbered %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>between the lines numbered %1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line numbered %1 (line %2 of the file) would be left with no DATA and removed, but line %3 of the file names it (with GOTO, GOSUB or RESTORE, say)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new DATA lines would not fit %1 by the listing&apos;s step of %2</source>
+        <translation>
+            <numerusform>%n new DATA line would not fit %1 by the listing&apos;s step of %2</numerusform>
+            <numerusform>%n new DATA lines would not fit %1 by the listing&apos;s step of %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new DATA lines would not fit %1 by any step</source>
+        <translation>
+            <numerusform>%n new DATA line would not fit %1 by any step</numerusform>
+            <numerusform>%n new DATA lines would not fit %1 by any step</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the cell in row %1, column %2 of sprite %3 is not one digit 0 to 3, which a row code cannot hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sprite %1 stands for a sprite the listing does not hold, which is a fault of gridcode; please report it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the listing would hold %1 sprites, past the %2 a listing may hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sprite %1 would read back changed, as row codes around it would join it, so the change cannot be made in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sprite %1, at line %2, column %3, would read back changed, as row codes around it would join it, so the change cannot be made in place</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>

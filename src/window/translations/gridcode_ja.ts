@@ -274,6 +274,116 @@ The grid is unchanged.</source>
         <source>the file is UTF-16 text with no grid in it</source>
         <translation>ファイルが UTF-16 のテキストで、グリッドがありません</translation>
     </message>
+    <message>
+        <source>The sprites could not be loaded from the listing %1: %2.
+
+The sprites in the window are unchanged.</source>
+        <translation>リスト %1 からスプライトを読み込めませんでした。%2。
+
+ウィンドウのスプライトは変わっていません。</translation>
+    </message>
+    <message>
+        <source>The sprites could not be saved into the listing %1: %2.
+
+No file was changed.</source>
+        <translation>スプライトをリスト %1 に保存できませんでした。%2。
+
+ファイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>Remove that line anyway?</source>
+        <translation>それでもその行を削除しますか?</translation>
+    </message>
+    <message>
+        <source>Number them by a smaller step?</source>
+        <translation>もっと小さい間隔で行番号を付けますか?</translation>
+    </message>
+    <message>
+        <source>Save listing</source>
+        <translation>リストの保存</translation>
+    </message>
+    <message>
+        <source>If the sprites were saved into the listing %1, %2.
+
+%3</source>
+        <translation>スプライトをリスト %1 に保存すると、%2。
+
+%3</translation>
+    </message>
+    <message>
+        <source>its DATA statements hold no sprite: no %1 row codes stand in a row (the longest run is %2)</source>
+        <translation>DATA 文にスプライトがありません。行コードが %1 個続いている所がありません (最も長く続いているのは %2 個です)</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes, which no listing has</source>
+        <translation>%1 行目が %2 バイトを超えています。これほど長い行のあるリストはありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>its DATA statements hold %n sprites of %1 row codes, so there is no sprite %2</source>
+        <translation>
+            <numerusform>DATA 文には行コード %1 個のスプライトが %n 個しかないので、スプライト %2 はありません</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it is UTF-16 text without a byte order mark; save it as UTF-8, or as UTF-16 with one</source>
+        <translation>バイト順マーク (BOM) のない UTF-16 のテキストです。UTF-8 か、BOM 付きの UTF-16 で保存し直してください</translation>
+    </message>
+    <message>
+        <source>it is over %1 MiB, more than gridcode reads of a listing</source>
+        <translation>%1 MiB を超えていて、gridcode がリストとして読める大きさではありません</translation>
+    </message>
+    <message>
+        <source>sprite %1 starts at line %2, column %3, past the %4 sprites a listing may hold</source>
+        <translation>%2 行 %3 列から始まるスプライト %1 は、1 つのリストに入れられる上限の %4 個を超えています</translation>
+    </message>
+    <message>
+        <source>after the line numbered %1</source>
+        <translation>行番号 %1 の行の後に</translation>
+    </message>
+    <message>
+        <source>before the line numbered %1</source>
+        <translation>行番号 %1 の行の前に</translation>
+    </message>
+    <message>
+        <source>between the lines numbered %1 and %2</source>
+        <translation>行番号 %1 と %2 の行の間に</translation>
+    </message>
+    <message>
+        <source>the line numbered %1 (line %2 of the file) would be left with no DATA and removed, but line %3 of the file names it (with GOTO, GOSUB or RESTORE, say)</source>
+        <translation>行番号 %1 の行 (ファイルの %2 行目) は DATA がなくなって削除されますが、ファイルの %3 行目がこの行番号を参照しています (GOTO、GOSUB、RESTORE など)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new DATA lines would not fit %1 by the listing&apos;s step of %2</source>
+        <translation>
+            <numerusform>新しい DATA 行 %n 行が、リストの行番号の間隔 %2 では%1収まりません</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new DATA lines would not fit %1 by any step</source>
+        <translation>
+            <numerusform>新しい DATA 行 %n 行が、どんな間隔でも%1収まりません</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the cell in row %1, column %2 of sprite %3 is not one digit 0 to 3, which a row code cannot hold</source>
+        <translation>スプライト %3 の %1 行 %2 列のセルが 0 から 3 の数字 1 文字ではなく、行コードにできません</translation>
+    </message>
+    <message>
+        <source>sprite %1 stands for a sprite the listing does not hold, which is a fault of gridcode; please report it</source>
+        <translation>スプライト %1 がリストにないスプライトを指しています。これは gridcode の不具合ですので、報告してください</translation>
+    </message>
+    <message>
+        <source>the listing would hold %1 sprites, past the %2 a listing may hold</source>
+        <translation>リストのスプライトが %1 個になり、1 つのリストに入れられる上限の %2 個を超えます</translation>
+    </message>
+    <message>
+        <source>sprite %1 would read back changed, as row codes around it would join it, so the change cannot be made in place</source>
+        <translation>周りの行コードがつながってしまい、読み直すとスプライト %1 が変わってしまうため、この変更はその場ではできません</translation>
+    </message>
+    <message>
+        <source>sprite %1, at line %2, column %3, would read back changed, as row codes around it would join it, so the change cannot be made in place</source>
+        <translation>周りの行コードがつながってしまい、読み直すと %2 行 %3 列のスプライト %1 が変わってしまうため、この変更はその場ではできません</translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>
