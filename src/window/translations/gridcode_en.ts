@@ -283,4 +283,15 @@ The grid is unchanged.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>gridcode::SpriteBankView</name>
+    <message>
+        <source>Sprites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sprites of the document; click one to show it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
