@@ -29,6 +29,12 @@ constexpr Box kPictureBox = {840, 6720, kColumns* kPictureCellTwips, kRows* kPic
 // level with the middle of SAVE: squares the size of a cell.
 constexpr int kSwatchTop = 8340;
 constexpr std::array<int, kToolSlots> kToolColumn = {5, 6, 7, 8, 10, 11, 12, 13};
+// The bank stands in the column right of the row codes (x 11295 to 13635),
+// from the top of row code 0 to just above row code 8; its label is level
+// with row code 8 and its buttons with row code 9.
+constexpr Box kBankBox = {11520, 720, 1935, 4320};
+constexpr Box kBankCountBox = {11520, 5160, 1935, kFieldHeight};
+constexpr int kBankButtonTop = 5640, kBankButtonPitch = 780;
 
 constexpr double kFontPoints = 14.25;
 constexpr double kCommand1FontPoints = 9;
@@ -73,9 +79,18 @@ QRect ToolRect(int slot) {
   return Box{kColumnLeft[kToolColumn[slot]], kSwatchTop, kCellSize, kCellSize}.Pixels();
 }
 
+QRect BankRect() { return kBankBox.Pixels(); }
+QRect BankCountRect() { return kBankCountBox.Pixels(); }
+
+QRect BankButtonRect(int slot) {
+  return Box{kBankBox.left + kBankButtonPitch * slot, kBankButtonTop, kCellSize, kCellSize}
+      .Pixels();
+}
+
 QSize ToolIconSize() { return Box{0, 0, 270, 270}.Pixels().size(); }
 
 QFont FormFont() { return GothicFont(kFontPoints); }
 QFont Command1Font() { return GothicFont(kCommand1FontPoints); }
+QFont BankCountFont() { return GothicFont(kCommand1FontPoints); }
 
 }  // namespace gridcode::form1_layout

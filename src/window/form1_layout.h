@@ -53,10 +53,21 @@ QRect ToolRect(int slot);
 // The size of a tool button's icon.
 QSize ToolIconSize();
 
-// The window's font, and the smaller one of Command1: the Japanese
-// proportional Gothic the window was drawn with, or the closest installed.
+// The bank, in the free column right of the row codes: the thumbnails of its
+// sprites; below them the label "K / N" of the shown sprite and the number of
+// sprites, in BankCountFont; and under that the buttons `slot` 0 to 2, new,
+// copy and delete, squares the size of a cell.
+QRect BankRect();
+QRect BankCountRect();
+inline constexpr int kBankButtonSlots = 3;
+QRect BankButtonRect(int slot);
+
+// The window's font, and the smaller one of Command1 and the bank's label:
+// the Japanese proportional Gothic the window was drawn with, or the closest
+// installed.
 QFont FormFont();
 QFont Command1Font();
+QFont BankCountFont();
 
 }  // namespace gridcode::form1_layout
 

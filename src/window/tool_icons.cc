@@ -14,6 +14,7 @@ namespace {
 // corner is (0, 0) and bottom-right (1, 1).
 void DrawIcon(QPainter& painter, ToolIcon icon, const QColor& colour) {
   const QPen line(colour, 0.11, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+  const QPen frame(colour, 0.08, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
   // The symbols are drawn facing left; the others are turned or flipped.
   const auto face = [&painter](int degrees, bool flip) {
     painter.translate(0.5, 0.5);
@@ -69,6 +70,29 @@ void DrawIcon(QPainter& painter, ToolIcon icon, const QColor& colour) {
                                      {0.94, 0.64},
                                      {0.48, 0.64},
                                      {0.48, 0.88}}));
+      break;
+    }
+    case ToolIcon::kNewSprite:
+    case ToolIcon::kDeleteSprite: {
+      // A sprite's frame, up and to the left, and a plus or a minus clear of
+      // it below and to the right.
+      painter.setPen(frame);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(QRectF(0.06, 0.10, 0.56, 0.40));
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(colour);
+      painter.drawRect(QRectF(0.54, 0.68, 0.40, 0.12));
+      if (icon == ToolIcon::kNewSprite) painter.drawRect(QRectF(0.68, 0.54, 0.12, 0.40));
+      break;
+    }
+    case ToolIcon::kCopySprite: {
+      // A frame in front of another, whose lines stop short of the front one.
+      painter.setPen(frame);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(QRectF(0.34, 0.40, 0.60, 0.46));
+      painter.setPen(QPen(colour, 0.08, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+      painter.drawPolyline(
+          QPolygonF({{0.22, 0.58}, {0.06, 0.58}, {0.06, 0.12}, {0.66, 0.12}, {0.66, 0.28}}));
       break;
     }
   }

@@ -1,7 +1,7 @@
 // The icons of Form1's tool buttons: undo, redo, the two mirrors and the four
-// moves. Each is drawn as shapes at the size and pixel density it is shown
-// at, so that it needs no icon theme or image file and stays sharp on dense
-// screens; a disabled button's icon is drawn in the disabled text colour.
+// moves, and the bank's new, copy and delete. Each is drawn as shapes at the size and pixel density
+// it is shown at, so that it needs no icon theme or image file and stays sharp on dense screens; a
+// disabled button's icon is drawn in the disabled text colour.
 
 #ifndef GRIDCODE_WINDOW_TOOL_ICONS_H_
 #define GRIDCODE_WINDOW_TOOL_ICONS_H_
@@ -19,6 +19,9 @@ enum class ToolIcon {
   kMoveRight,
   kMoveUp,
   kMoveDown,
+  kNewSprite,
+  kCopySprite,
+  kDeleteSprite,
 };
 
 // Returns the icon `icon`.

@@ -390,4 +390,15 @@ No file was changed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>gridcode::SpriteBankView</name>
+    <message>
+        <source>Sprites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sprites of the document; click one to show it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

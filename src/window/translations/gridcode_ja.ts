@@ -407,4 +407,15 @@ No file was changed.</source>
         <translation>%1 で塗る: 画像の上で左ボタンを押すと、この値で塗ります。</translation>
     </message>
 </context>
+<context>
+    <name>gridcode::SpriteBankView</name>
+    <message>
+        <source>Sprites</source>
+        <translation>スプライト</translation>
+    </message>
+    <message>
+        <source>The sprites of the document; click one to show it</source>
+        <translation>文書のスプライト。クリックすると、そのスプライトを表示します</translation>
+    </message>
+</context>
 </TS>
