@@ -67,4 +67,8 @@ void SpriteBank::Move(std::size_t from, std::size_t to) {
   shown_ = to;
 }
 
+void SpriteBank::NumberOrigins() {
+  for (std::size_t i = 0; i < sprites_.size(); ++i) sprites_[i].origin = i;
+}
+
 }  // namespace gridcode

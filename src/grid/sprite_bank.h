@@ -67,6 +67,9 @@ class SpriteBank {
   BankSprite Remove(std::size_t index);
   // Moves sprite `from` to `to`, shifting those between, and shows it there.
   void Move(std::size_t from, std::size_t to);
+  // Makes each sprite's origin its own place, as after the bank was written
+  // whole into a listing.
+  void NumberOrigins();
 
   friend bool operator==(const SpriteBank&, const SpriteBank&) = default;
 

@@ -252,7 +252,14 @@ void BankHistory::RemoveSprite(std::size_t at) {
 }
 
 void BankHistory::MoveSprite(std::size_t from, std::size_t to) {
-  if (from == to) return;
+  // Moving a sprite past sprites just like it changes nothing but the shown one.
+  const auto& sprites = model_.bank().sprites();
+  const auto first = sprites.begin() + static_cast<std::ptrdiff_t>(std::min(from, to));
+  const auto last = sprites.begin() + static_cast<std::ptrdiff_t>(std::max(from, to)) + 1;
+  if (std::all_of(first, last, [&](const BankSprite& sprite) { return sprite == sprites[from]; })) {
+    model_.SetShown(to);
+    return;
+  }
   Push(new MoveStep(*this, from, to));
 }
 

@@ -49,4 +49,9 @@ void BankModel::SetFile(DocumentFile file) {
   emit FileChanged();
 }
 
+void BankModel::SavedAsListing(DocumentFile file) {
+  bank_.NumberOrigins();
+  SetFile(std::move(file));
+}
+
 }  // namespace gridcode

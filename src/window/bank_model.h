@@ -18,11 +18,13 @@
 
 namespace gridcode {
 
-// The file that the document was opened from or last saved to: the name
-// SAVE offers, and, for a listing, the listing that SAVE rewrites in place.
+// The files of the document: the one it was last opened from or saved to,
+// whose name SAVE offers, and the listing its sprites came from, which SAVE
+// to that listing's name rewrites in place.
 struct DocumentFile {
   QString path;                            // empty: none
-  std::shared_ptr<const Listing> listing;  // the listing as read, for a listing
+  QString listing_path;                    // empty: none
+  std::shared_ptr<const Listing> listing;  // the listing at listing_path, as read
 
   friend bool operator==(const DocumentFile&, const DocumentFile&) = default;
 };
@@ -45,6 +47,9 @@ class BankModel : public QObject {
   // Exchanges the whole bank and file with `bank` and `file`.
   void Swap(SpriteBank& bank, DocumentFile& file);
   void SetFile(DocumentFile file);
+  // Follows a save of the whole bank as the listing `file`: each sprite now
+  // comes from the listing's sprite at its own place.
+  void SavedAsListing(DocumentFile file);
 
  signals:
   // The text of `field` of sprite `sprite` changed.

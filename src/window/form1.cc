@@ -5,17 +5,22 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QToolButton>
+#include <algorithm>
 #include <filesystem>
 #include <limits>
+#include <set>
 #include <utility>
+#include <vector>
 
+#include "encoder/basic_program.h"
 #include "encoder/cell_value.h"
 #include "encoder/data_lines.h"
+#include "encoder/listing.h"
 #include "format/cells_file.h"
 #include "grid/value_colours.h"
 #include "storage/file_io.h"
@@ -26,27 +31,74 @@
 #include "window/messages.h"
 #include "window/paint_swatch.h"
 #include "window/qt_dialogs.h"
+#include "window/sprite_bank_view.h"
 #include "window/tool_icons.h"
 
 namespace gridcode {
+namespace {
+
+// Returns a sprite of `cells`, its row codes and DATA lines as Command1
+// writes them.
+BankSprite EncodedSprite(const Cells& cells, std::optional<std::size_t> origin) {
+  BankSprite sprite;
+  sprite.texts.cells = cells;
+  sprite.origin = origin;
+  BuildDataLines(sprite.texts);
+  return sprite;
+}
+
+// Returns the bank that the listing `listing` holds, each sprite from its place.
+SpriteBank BankOfListing(const Listing& listing) {
+  std::vector<BankSprite> sprites;
+  sprites.reserve(listing.sprites.size());
+  for (const ListingEntry& entry : ListingBank(listing)) {
+    sprites.push_back(EncodedSprite(entry.cells, entry.origin));
+  }
+  return SpriteBank(std::move(sprites));
+}
+
+// Returns the bank as sprites to write into `listing`. A sprite that names a
+// place the listing lacks, or one that an earlier sprite took (possible after
+// an undo past a save), is written as a new sprite.
+std::vector<ListingEntry> ListingEntries(const SpriteBank& bank, const Listing& listing) {
+  std::vector<ListingEntry> entries;
+  entries.reserve(bank.size());
+  std::set<std::size_t> taken;
+  for (const BankSprite& sprite : bank.sprites()) {
+    std::optional<std::size_t> origin = sprite.origin;
+    if (origin && (*origin >= listing.sprites.size() || !taken.insert(*origin).second)) {
+      origin.reset();
+    }
+    entries.push_back({sprite.texts.cells, origin});
+  }
+  return entries;
+}
+
+bool NamesAProgram(const QString& path) {
+  return path.endsWith(QStringLiteral(".bas"), Qt::CaseInsensitive);
+}
+
+}  // namespace
 
 Form1::Form1() : Form1(nullptr) {}
 
-Form1::Form1(std::unique_ptr<Dialogs> dialogs)
-    : dialogs_(std::move(dialogs)),
-      history_([this](const std::vector<CellText>& texts) { WriteCells(texts); }) {
+Form1::Form1(std::unique_ptr<Dialogs> dialogs) : dialogs_(std::move(dialogs)) {
   if (!dialogs_) dialogs_ = std::make_unique<QtDialogs>(this);
   CreateControls();
-  // The grid starts with "0" in every cell.
-  GridDocument document = ReadFields();
-  ResetGrid(document);
-  WriteFields(document);
-  picture_->Show(document.cells);
-  // From here on every change of a cell's text is followed.
-  for (int i = 0; i < kCellCount; ++i) {
-    cell_texts_[i] = Text1[i]->text();
-    connect(Text1[i], &QLineEdit::textChanged, this,
-            [this, i](const QString& text) { CellChanged(i, text); });
+  ShowSprite();
+  ShowCount();
+  connect(&model_, &BankModel::TextChanged, this, [this](std::size_t sprite, int field) {
+    if (sprite == model_.shown()) ShowText(field);
+  });
+  connect(&model_, &BankModel::ShownChanged, this, &Form1::ShowSprite);
+  connect(&model_, &BankModel::ShownChanged, this, &Form1::ShowCount);
+  connect(&model_, &BankModel::SpritesChanged, this, &Form1::ShowCount);
+  connect(&model_, &BankModel::FileChanged, this, &Form1::OfferDocumentFile);
+  // Typing: every change of a field's text is offered to the history, which
+  // makes a step only of a text the model does not hold already.
+  for (int field = 0; field < kFieldCount; ++field) {
+    connect(FieldEdit(field), &QLineEdit::textChanged, this,
+            [this, field](const QString& text) { history_.Type(field, text.toStdString()); });
   }
 }
 
@@ -113,34 +165,43 @@ void Form1::CreateControls() {
   connect(Save, &QPushButton::clicked, this, &Form1::SaveGrid);
   connect(LOAD, &QPushButton::clicked, this, &Form1::LoadGrid);
   connect(swatches_, &QButtonGroup::idClicked, picture_, &GridPictureView::SetPaintValue);
-  connect(picture_, &GridPictureView::Painted, this, &Form1::PaintCells);
-  connect(picture_, &GridPictureView::StrokeEnded, this, &Form1::RecordStroke);
+  // The painted cells hold a digit 0 to 3; the row codes and DATA lines wait
+  // for Command1, as after typing.
+  connect(picture_, &GridPictureView::Painted, this,
+          [this](int stroke, const QList<int>& indices, int value) {
+            history_.Paint(stroke, {indices.begin(), indices.end()}, std::to_string(value));
+          });
   CreateTools();
+  CreateBank();
   Text1[0]->setFocus();
+}
+
+QAction* Form1::AddTool(const QString& name, ToolIcon icon, const QString& text,
+                        const QList<QKeySequence>& keys, const QRect& geometry) {
+  auto* action = new QAction(MakeToolIcon(icon), text, this);
+  action->setShortcuts(keys);
+  QStringList key_names;
+  for (const QKeySequence& key : keys) key_names << key.toString(QKeySequence::NativeText);
+  action->setToolTip(keys.isEmpty() ? text
+                                    : tr("%1 (%2)").arg(text, key_names.join(QStringLiteral(", "))));
+  addAction(action);
+  tools_.append(action);
+  auto* button = new QToolButton(this);
+  button->setObjectName(name);
+  button->setDefaultAction(action);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setGeometry(geometry);
+  button->setIconSize(form1_layout::ToolIconSize());
+  button->setAccessibleName(text);
+  return action;
 }
 
 void Form1::CreateTools() {
   namespace layout = form1_layout;
-  // A tool is an action of the window, so that its keys work whatever has
-  // the focus, shown by a button out of the Tab chain.
   int slot = 0;
   const auto add_tool = [this, &slot](const QString& name, ToolIcon icon, const QString& text,
                                       const QList<QKeySequence>& keys) {
-    auto* action = new QAction(MakeToolIcon(icon), text, this);
-    action->setShortcuts(keys);
-    QStringList key_names;
-    for (const QKeySequence& key : keys) key_names << key.toString(QKeySequence::NativeText);
-    action->setToolTip(tr("%1 (%2)").arg(text, key_names.join(QStringLiteral(", "))));
-    addAction(action);
-    tools_.append(action);
-    auto* button = new QToolButton(this);
-    button->setObjectName(name);
-    button->setDefaultAction(action);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(layout::ToolRect(slot++));
-    button->setIconSize(layout::ToolIconSize());
-    button->setAccessibleName(text);
-    return action;
+    return AddTool(name, icon, text, keys, layout::ToolRect(slot++));
   };
   QUndoStack& stack = history_.stack();
   QAction* undo = add_tool(QStringLiteral("Undo"), ToolIcon::kUndo, tr("Undo"),
@@ -152,15 +213,8 @@ void Form1::CreateTools() {
   redo->setEnabled(false);
   connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
   connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-  // A stroke under way is a step of its own, ended before the history moves.
-  connect(undo, &QAction::triggered, this, [this] {
-    picture_->EndStroke();
-    history_.Undo();
-  });
-  connect(redo, &QAction::triggered, this, [this] {
-    picture_->EndStroke();
-    history_.Redo();
-  });
+  connect(undo, &QAction::triggered, this, [this] { history_.Undo(); });
+  connect(redo, &QAction::triggered, this, [this] { history_.Redo(); });
   struct ShapeTool {
     Shape shape;
     const char* name;
@@ -188,55 +242,104 @@ void Form1::CreateTools() {
   }
 }
 
-GridDocument Form1::ReadFields() const {
-  GridDocument document;
-  document.cells = ReadCells();
-  for (int i = 0; i < kRows; ++i) document.row_codes[i] = Text2[i]->text().toStdString();
-  for (int i = 0; i < kDataLineCount; ++i) {
-    document.data_lines[i] = Text3[i]->text().toStdString();
-  }
-  return document;
-}
+void Form1::CreateBank() {
+  namespace layout = form1_layout;
+  thumbnails_ = new SpriteBankView(model_, layout::BankRect(), this);
+  connect(thumbnails_, &SpriteBankView::Chosen, &model_, &BankModel::SetShown);
+  count_ = new QLabel(this);
+  count_->setObjectName(QStringLiteral("SpriteCount"));
+  count_->setGeometry(layout::BankCountRect());
+  count_->setFont(layout::BankCountFont());
+  count_->setAlignment(Qt::AlignCenter);
 
-Cells Form1::ReadCells() const {
-  Cells cells;
-  for (int i = 0; i < kCellCount; ++i) cells[i] = Text1[i]->text().toStdString();
-  return cells;
-}
-
-void Form1::WriteFields(const GridDocument& document) {
-  // Only changed texts are set, so unchanged fields keep their cursor and undo.
-  const QScopedValueRollback writing(writing_cells_, true);
-  const auto write = [](QLineEdit* field, const std::string& text) {
-    const QString new_text = ToQString(text);
-    if (field->text() != new_text) field->setText(new_text);
+  int slot = 0;
+  const auto add_button = [this, &slot](const char* name, ToolIcon icon, const QString& text) {
+    return AddTool(QLatin1String(name), icon, text, {}, layout::BankButtonRect(slot++));
   };
-  for (int i = 0; i < kCellCount; ++i) write(Text1[i], document.cells[i]);
-  for (int i = 0; i < kRows; ++i) write(Text2[i], document.row_codes[i]);
-  for (int i = 0; i < kDataLineCount; ++i) write(Text3[i], document.data_lines[i]);
+  connect(add_button("NewSprite", ToolIcon::kNewSprite, tr("New sprite of 0 after the shown one")),
+          &QAction::triggered, this, [this] { NewSprite(false); });
+  connect(add_button("CopySprite", ToolIcon::kCopySprite,
+                     tr("Copy of the shown sprite after it")),
+          &QAction::triggered, this, [this] { NewSprite(true); });
+  QAction* remove = add_button("DeleteSprite", ToolIcon::kDeleteSprite,
+                               tr("Delete the shown sprite"));
+  connect(remove, &QAction::triggered, this, &Form1::DeleteSprite);
+  connect(&model_, &BankModel::SpritesChanged, remove,
+          [this, remove] { remove->setEnabled(model_.bank().size() > 1); });
+  remove->setEnabled(false);
+
+  // Keys without buttons, which act whatever has the focus as the tools do.
+  const auto add_key = [this](const QString& text, QKeyCombination key, auto operation) {
+    auto* action = new QAction(text, this);
+    action->setShortcut(QKeySequence(key));
+    addAction(action);
+    tools_.append(action);
+    connect(action, &QAction::triggered, this, operation);
+  };
+  add_key(tr("Next sprite"), Qt::CTRL | Qt::Key_PageDown, [this] { Step(1); });
+  add_key(tr("Previous sprite"), Qt::CTRL | Qt::Key_PageUp, [this] { Step(-1); });
+  add_key(tr("Move the sprite later"), Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown,
+          [this] { MoveShown(1); });
+  add_key(tr("Move the sprite earlier"), Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp,
+          [this] { MoveShown(-1); });
+}
+
+QLineEdit* Form1::FieldEdit(int field) const {
+  if (field < kCellCount) return Text1[field];
+  if (field < DataLineField(0)) return Text2[field - kCellCount];
+  return Text3[field - DataLineField(0)];
+}
+
+void Form1::ShowText(int field) {
+  SetFieldText(field);
+  if (field < kCellCount) picture_->ShowCell(field, model_.shown_texts().cells[field]);
+}
+
+void Form1::SetFieldText(int field) {
+  QLineEdit* edit = FieldEdit(field);
+  // Only a changed text is set, so that the field being typed in keeps its
+  // cursor and its own undo.
+  const QString text = ToQString(FieldText(model_.shown_texts(), field));
+  if (edit->text() != text) edit->setText(text);
+  if (field < kCellCount) MarkCell(field);
+}
+
+void Form1::ShowSprite() {
+  for (int field = 0; field < kFieldCount; ++field) SetFieldText(field);
+  picture_->Show(model_.shown_texts().cells);
+}
+
+void Form1::ShowCount() {
+  count_->setText(QStringLiteral("%1 / %2").arg(model_.shown() + 1).arg(model_.bank().size()));
+}
+
+void Form1::OfferDocumentFile() {
+  const QString& path = model_.file().path;
+  if (path == dialog_file_) return;
+  dialog_file_ = path;
+  if (path.isEmpty()) {
+    dialogs_->ForgetFileName();
+  } else {
+    dialogs_->OfferFileName(path);
+  }
 }
 
 void Form1::EncodeGrid() {
-  GridDocument document = ReadFields();
+  // The row codes and DATA lines follow the cells as Command1 computes them;
+  // this is no step of the history, as typing in them is.
+  GridDocument document = model_.shown_texts();
   const std::optional<Overflow> overflow = BuildDataLines(document);
-  WriteFields(document);
-  MarkAndDrawCells(document.cells);
+  const std::size_t shown = model_.shown();
+  for (int field = kCellCount; field < kFieldCount; ++field) {
+    model_.SetText(shown, field, FieldText(document, field));
+  }
   if (overflow) Show(Form1Messages::Overflowed(*overflow, document.cells));
 }
 
-void Form1::MarkAndDrawCells(const Cells& cells) {
-  MarkUnusualCells(cells);
-  picture_->Show(cells);
-}
-
-void Form1::MarkUnusualCells(const Cells& cells) {
-  for (int i = 0; i < kCellCount; ++i) {
-    MarkCell(i,
-             TwoBitValue(cells[i]) ? QString() : Form1Messages::UnusualCell(CellValue(cells[i])));
-  }
-}
-
-void Form1::MarkCell(int index, const QString& explanation) {
+void Form1::MarkCell(int index) {
+  const std::string& text = model_.shown_texts().cells[index];
+  const QString explanation =
+      TwoBitValue(text) ? QString() : Form1Messages::UnusualCell(CellValue(text));
   QLineEdit* cell = Text1[index];
   if (explanation == cell->toolTip()) return;
   if (explanation.isEmpty()) {
@@ -251,63 +354,38 @@ void Form1::MarkCell(int index, const QString& explanation) {
   cell->setAccessibleDescription(explanation);
 }
 
-void Form1::PaintCells(const QList<int>& indices, int value) {
-  // The painted cells hold a digit 0 to 3, so their marks go; the row codes
-  // and DATA lines wait for Command1, as after typing.
-  if (!stroke_before_) stroke_before_ = cell_texts_;
-  const QString digit = QString::number(value);
-  std::vector<CellText> texts;
-  texts.reserve(indices.size());
-  for (const int index : indices) texts.push_back({index, digit});
-  WriteCells(texts);
+void Form1::Reshape(Shape shape) {
+  GridDocument after = model_.shown_texts();
+  after.cells = Reshaped(after.cells, shape);
+  history_.Change(after);
 }
 
-void Form1::RecordStroke() {
-  if (!stroke_before_) return;
-  history_.Record(*stroke_before_, cell_texts_);
-  stroke_before_.reset();
+void Form1::Step(int by) {
+  const auto last = static_cast<long long>(model_.bank().size()) - 1;
+  const long long to = std::clamp(static_cast<long long>(model_.shown()) + by, 0LL, last);
+  model_.SetShown(static_cast<std::size_t>(to));
 }
 
-void Form1::Reshape(Shape shape) { ChangeCells(Reshaped(cell_texts_, shape)); }
-
-void Form1::WriteCells(const std::vector<CellText>& texts) {
-  {
-    const QScopedValueRollback writing(writing_cells_, true);
-    for (const CellText& cell : texts) {
-      if (Text1[cell.index]->text() != cell.text) Text1[cell.index]->setText(cell.text);
-      MarkCell(cell.index, QString());
-    }
-  }
-  picture_->Show(ReadCells());
+void Form1::MoveShown(int by) {
+  const auto last = static_cast<long long>(model_.bank().size()) - 1;
+  const long long to = std::clamp(static_cast<long long>(model_.shown()) + by, 0LL, last);
+  history_.MoveSprite(model_.shown(), static_cast<std::size_t>(to));
 }
 
-void Form1::ChangeCells(const CellTexts& after) {
-  picture_->EndStroke();
-  const CellTexts before = cell_texts_;
-  std::vector<CellText> texts;
-  for (int i = 0; i < kCellCount; ++i) {
-    if (after[i] != before[i]) texts.push_back({i, after[i]});
-  }
-  if (texts.empty()) return;
-  WriteCells(texts);
-  history_.Record(before, cell_texts_);
+void Form1::NewSprite(bool copy) {
+  BankSprite sprite = copy ? model_.bank().sprite(model_.shown()) : ZeroSprite();
+  sprite.origin.reset();  // a copy takes no sprite's place in a listing
+  history_.InsertSprite(model_.shown() + 1, std::move(sprite));
 }
 
-void Form1::CellChanged(int index, const QString& text) {
-  if (writing_cells_) {
-    cell_texts_[index] = text;
-    return;
-  }
-  picture_->EndStroke();
-  const QString before = std::exchange(cell_texts_[index], text);
-  history_.RecordTyping(index, before, text);
-}
+void Form1::DeleteSprite() { history_.RemoveSprite(model_.shown()); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ShortcutOverride: {
-      // A text field claims the keys of its own undo and redo before the
-      // window's actions see them; the grid's history answers them instead.
+      // A text field claims the keys of its own undo and redo, and of moving
+      // its cursor, before the window's actions see them; the window's
+      // history and bank answer them instead.
       const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
       for (const QAction* tool : std::as_const(tools_)) {
         if (tool->shortcuts().contains(key)) {
@@ -365,50 +443,131 @@ void Form1::OpenDropped(const QStringList& paths) {
 }
 
 void Form1::SaveGrid() {
-  // The file's contents are made from the cells as they are when SAVE is pressed.
-  const Cells cells = ReadCells();
   const QString path = dialogs_->SaveFileName();
   if (path.isEmpty()) return;  // cancelled
-  const std::filesystem::path target = FileSystemPath(path);
-  const Expected<CellsFileBytes, RenderError> file = MakeCellsFile(target, cells);
-  if (!file) {
-    Show(Form1Messages::CannotSavePicture(path, file.error(), cells));
+  dialog_file_ = path;         // the dialog offers the name chosen
+  SaveAt(QFileInfo(path).absoluteFilePath());
+}
+
+void Form1::SaveAt(const QString& path) {
+  const DocumentFile& file = model_.file();
+  if (file.listing && path == file.listing_path) {
+    SaveListingInPlace(path);
     return;
   }
-  if (!file->will_not_load_back.empty()) {
-    const Message question = Form1Messages::WillNotLoadBack(file->will_not_load_back, cells);
+  if (NamesAProgram(path)) {
+    SaveProgram(path);
+    return;
+  }
+  const Cells& cells = model_.shown_texts().cells;
+  const std::filesystem::path target = FileSystemPath(path);
+  const Expected<CellsFileBytes, RenderError> bytes = MakeCellsFile(target, cells);
+  if (!bytes) {
+    Show(Form1Messages::CannotSavePicture(path, bytes.error(), cells));
+    return;
+  }
+  if (!bytes->will_not_load_back.empty()) {
+    const Message question = Form1Messages::WillNotLoadBack(bytes->will_not_load_back, cells);
     if (!dialogs_->Confirm(question.title, question.text)) return;
   }
-  if (const std::optional<FileError> error = SaveFile(target, file->bytes)) {
+  if (const std::optional<FileError> error = SaveFile(target, bytes->bytes)) {
     Show(Form1Messages::CannotSave(path, *error));
+    return;
   }
+  DocumentFile saved = file;
+  saved.path = path;
+  model_.SetFile(std::move(saved));
+}
+
+void Form1::SaveListingInPlace(const QString& path) {
+  const Listing& listing = *model_.file().listing;
+  const std::vector<ListingEntry> entries = ListingEntries(model_.bank(), listing);
+  ListingConsent consent;
+  for (;;) {
+    const Expected<std::string, ListingSaveError> bytes =
+        RewriteListing(listing, entries, consent);
+    if (bytes) {
+      WriteListing(path, *bytes);
+      return;
+    }
+    const ListingSaveError& error = bytes.error();
+    if (!error.needs_consent()) {
+      Show(Form1Messages::CannotSaveListing(path, error));
+      return;
+    }
+    const Message question = Form1Messages::ListingConsentQuestion(path, error);
+    if (!dialogs_->Confirm(question.title, question.text)) return;
+    if (error.kind == ListingSaveError::Kind::kNamedLineLeftEmpty) {
+      consent.drop_named_lines = true;
+    } else {
+      consent.renumber = true;
+    }
+  }
+}
+
+void Form1::SaveProgram(const QString& path) {
+  std::vector<Cells> sprites;
+  sprites.reserve(model_.bank().size());
+  for (const BankSprite& sprite : model_.bank().sprites()) sprites.push_back(sprite.texts.cells);
+  const Expected<std::string, UnusualCell> program = BasicProgram(sprites, {});
+  if (!program) {
+    const ListingSaveError refusal{.kind = ListingSaveError::Kind::kUnusualCell,
+                                   .sprite = program.error().sprite,
+                                   .cell = program.error().cell};
+    Show(Form1Messages::CannotSaveListing(path, refusal));
+    return;
+  }
+  WriteListing(path, *program);
+}
+
+bool Form1::WriteListing(const QString& path, const std::string& bytes) {
+  Expected<Listing, DecodeError> written = ReadListing(bytes);
+  if (!written) {  // a bank the listing reader would refuse is not written
+    Show(Form1Messages::CannotOpen(path, written.error()));
+    return false;
+  }
+  if (const std::optional<FileError> error = SaveFile(FileSystemPath(path), bytes)) {
+    Show(Form1Messages::CannotSave(path, *error));
+    return false;
+  }
+  model_.SavedAsListing(
+      {path, path, std::make_shared<const Listing>(std::move(*written))});
+  return true;
 }
 
 void Form1::LoadGrid() {
   const QString path = dialogs_->OpenFileName();
   if (path.isEmpty()) return;  // cancelled
+  dialog_file_ = path;         // the dialog offers the name chosen
   Load(path);
 }
 
-void Form1::Open(const QString& path) {
-  if (Load(path)) dialogs_->OfferFileName(QFileInfo(path).absoluteFilePath());
-}
+void Form1::Open(const QString& path) { Load(path); }
 
-bool Form1::Load(const QString& path) {
-  const Expected<LoadedCells, CellsFileError> file = LoadCells(
+void Form1::Load(const QString& path) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  Expected<LoadedFile, LoadedFileError> file = LoadCellsOrListing(
       FileSystemPath(path), Readable::kRegularFilesOnly, AcceptedFiles::kGridFilesAndPictures);
   if (!file) {
-    // SAVE must not offer this file's name: the grid in the window is not its grid.
-    dialogs_->ForgetFileName();
-    Show(Form1Messages::CannotLoad(path, file.error()));
-    return false;
+    // The document and its file stay; SAVE offers that file's name, if any,
+    // and not this one's.
+    OfferDocumentFile();
+    Show(Form1Messages::CannotOpen(path, file.error()));
+    return;
   }
-  // Only the cells change; the row codes and DATA lines stay until Command1.
-  CellTexts texts;
-  for (int i = 0; i < kCellCount; ++i) texts[i] = ToQString(file->cells[i]);
-  ChangeCells(texts);
-  MarkAndDrawCells(file->cells);
-  return true;
+  if (auto* listing = std::get_if<Listing>(&*file)) {
+    SpriteBank bank = BankOfListing(*listing);
+    history_.ReplaceBank(std::move(bank),
+                         {absolute, absolute, std::make_shared<const Listing>(std::move(*listing))});
+    return;
+  }
+  // A grid file or a picture fills the shown sprite's cells; its row codes
+  // and DATA lines stay until Command1.
+  GridDocument after = model_.shown_texts();
+  after.cells = std::get<LoadedCells>(*file).cells;
+  DocumentFile document = model_.file();
+  document.path = absolute;
+  history_.Change(after, document);
 }
 
 void Form1::Show(const Message& failure) { dialogs_->ShowFailure(failure.title, failure.text); }

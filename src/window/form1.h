@@ -1,17 +1,22 @@
 // `Form1`, gridcode's one window: the grid of 140 cells, the ten row codes,
 // the two DATA lines, the buttons `Command1`, `Save` and `LOAD`, the picture
-// of the grid with the four swatches to paint it with, and the tool buttons:
-// undo, redo, the two mirrors and the four moves.
+// of the grid with the four swatches to paint it with, the tool buttons
+// (undo, redo, the two mirrors and the four moves), and the bank of sprites:
+// a thumbnail of each, "K / N", and buttons for a new sprite, a copy and a
+// deletion.
 //
-// The texts of the fields are the state. Each button reads all the field texts
-// into a `GridDocument`, runs one operation of the core on it, and writes the
-// texts back; failures are shown in a message box and the window goes on.
-// Painting on the picture writes the painted cells' fields, as typing would.
+// The document lives in one model (BankModel); the fields show the texts of
+// its shown sprite, the picture and the cells' marks follow them, and the
+// thumbnails show every sprite. Every change the user makes is a step of one
+// undo history (BankHistory): typing in any field, a stroke of paint, a
+// loaded file, a mirror or a move, a sprite added, copied, deleted or moved.
+// Command1 writes the shown sprite's row codes and DATA lines; failures are
+// shown in a message box and the window goes on.
 //
-// Every change of the cells' texts is one step of one undo history: a stroke
-// of paint, a typed edit of one cell, a loaded file, a mirror or a move. The
-// keys of the tools act whatever has the focus, a text field included. A file
-// dropped on the window, or named on the command line, loads as with LOAD.
+// The keys of the tools and of the bank act whatever has the focus, a text
+// field included. A file dropped on the window, or named on the command line,
+// opens as with LOAD: a listing fills the bank, a grid file or a picture the
+// shown sprite.
 
 #ifndef GRIDCODE_WINDOW_FORM1_H_
 #define GRIDCODE_WINDOW_FORM1_H_
@@ -19,24 +24,28 @@
 #include <QList>
 #include <QWidget>
 #include <array>
+#include <cstddef>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "grid/grid_document.h"
 #include "grid/shape_tools.h"
-#include "window/cell_history.h"
+#include "window/bank_history.h"
+#include "window/bank_model.h"
 #include "window/dialogs.h"
 
 class QAction;
 class QButtonGroup;
 class QDropEvent;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace gridcode {
 
 class GridPictureView;
+enum class ToolIcon;
+class SpriteBankView;
 struct Message;
 
 class Form1 : public QWidget {
@@ -49,8 +58,7 @@ class Form1 : public QWidget {
   explicit Form1(std::unique_ptr<Dialogs> dialogs);
   ~Form1() override;
 
-  // Loads the file at `path` as LOAD does once its dialog has chosen it, and
-  // makes SAVE offer it.
+  // Opens the file at `path` as LOAD does once its dialog has chosen it.
   void Open(const QString& path);
 
  protected:
@@ -61,37 +69,54 @@ class Form1 : public QWidget {
 
  private:
   void CreateControls();
+  // Makes a tool: an action of the window, whose keys work whatever has the
+  // focus, shown by a button out of the Tab chain at `geometry`.
+  QAction* AddTool(const QString& name, ToolIcon icon, const QString& text,
+                   const QList<QKeySequence>& keys, const QRect& geometry);
   // Makes the tool buttons and their actions.
   void CreateTools();
-  // Reads every field text into a document.
-  GridDocument ReadFields() const;
-  // Reads the texts of the grid cells.
-  Cells ReadCells() const;
-  // Writes every text of `document` into its field.
-  void WriteFields(const GridDocument& document);
+  // Makes the bank's thumbnails, its count, buttons and keys.
+  void CreateBank();
+  // Returns the field of `field` (sprite_bank.h's numbering).
+  QLineEdit* FieldEdit(int field) const;
+
+  // Following the model.
+  // Shows the text of `field` of the shown sprite in its field, its mark and
+  // the picture.
+  void ShowText(int field);
+  // Shows the text of `field` of the shown sprite in its field and mark.
+  void SetFieldText(int field);
+  // Shows every text of the shown sprite.
+  void ShowSprite();
+  // Shows "K / N".
+  void ShowCount();
+  // Makes the file dialog offer the document's file, when it offers another.
+  void OfferDocumentFile();
 
   // The button operations.
   void EncodeGrid();
   void SaveGrid();
   void LoadGrid();
-  // Loads the file at `path` into the cells, or says why it cannot; returns
-  // whether it did.
-  bool Load(const QString& path);
-  // Writes `value` into the cells `indices`, painted on the picture.
-  void PaintCells(const QList<int>& indices, int value);
-  // Records the stroke of paint that ended as one step.
-  void RecordStroke();
-  // Moves the cells' texts by the shape tool `shape`.
+  // Saves the document at `path`: the whole bank into a listing, or the
+  // shown sprite as a grid file or picture.
+  void SaveAt(const QString& path);
+  // Writes the bank into the document's listing at `path`, in place.
+  void SaveListingInPlace(const QString& path);
+  // Writes the bank as a new program at `path`.
+  void SaveProgram(const QString& path);
+  // Writes the listing `bytes` at `path`, and follows the bank's now being
+  // that listing; returns whether it did.
+  bool WriteListing(const QString& path, const std::string& bytes);
+  // Opens the file at `path`, or says why it cannot.
+  void Load(const QString& path);
+  // Moves the cells' texts of the shown sprite by the shape tool `shape`.
   void Reshape(Shape shape);
+  // The bank's operations on the shown sprite.
+  void Step(int by);
+  void MoveShown(int by);
+  void NewSprite(bool copy);
+  void DeleteSprite();
 
-  // Writes `texts` into their cells, clears the marks of those cells and
-  // draws the picture again.
-  void WriteCells(const std::vector<CellText>& texts);
-  // Gives the cells the texts `after` and records the change as one step.
-  void ChangeCells(const CellTexts& after);
-  // Follows the text of the cell `index` changing to `text`: a typed edit
-  // unless the window is writing the cells itself.
-  void CellChanged(int index, const QString& text);
   // Takes `event` if it drags links, wherever in the window: files from a
   // file manager are opened once dropped, and any other link is refused with
   // a message; returns whether it takes it.
@@ -99,13 +124,8 @@ class Form1 : public QWidget {
   // Opens the one file of `paths`, dropped on the window.
   void OpenDropped(const QStringList& paths);
 
-  // Marks the unusual cells of `cells` (MarkUnusualCells) and draws them in the picture.
-  void MarkAndDrawCells(const Cells& cells);
-  // Tints and explains each cell whose text is not one digit 0 to 3, and
-  // clears the mark of the others.
-  void MarkUnusualCells(const Cells& cells);
-  // Sets the tint and explanation of the cell `index`: none for an empty `explanation`.
-  void MarkCell(int index, const QString& explanation);
+  // Sets the tint and explanation of the cell `index` from its text.
+  void MarkCell(int index);
   // Shows `failure` in a message box.
   void Show(const Message& failure);
 
@@ -117,13 +137,14 @@ class Form1 : public QWidget {
   QPushButton* LOAD = nullptr;
   GridPictureView* picture_ = nullptr;
   QButtonGroup* swatches_ = nullptr;
+  SpriteBankView* thumbnails_ = nullptr;
+  QLabel* count_ = nullptr;
   QList<QAction*> tools_;
   std::unique_ptr<Dialogs> dialogs_;
 
-  CellHistory history_;
-  CellTexts cell_texts_;                    // the cells' texts as they stand
-  std::optional<CellTexts> stroke_before_;  // the texts before the stroke under way
-  bool writing_cells_ = false;              // the window itself is writing cells
+  BankModel model_;
+  BankHistory history_{model_};
+  QString dialog_file_;  // the name the file dialog offers, as far as the window knows
 };
 
 }  // namespace gridcode

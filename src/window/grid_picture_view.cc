@@ -48,6 +48,11 @@ void GridPictureView::Show(const Cells& cells) {
   update();
 }
 
+void GridPictureView::ShowCell(int index, std::string_view text) {
+  image_.setPixel(ColumnOf(index), RowOf(index), TwoBitValue(text).value_or(kUnusualIndex));
+  update();
+}
+
 void GridPictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(palette().color(QPalette::Dark));
@@ -68,7 +73,6 @@ QPoint GridPictureView::CellAt(const QPointF& position) const {
 void GridPictureView::EndStroke() {
   if (stroke_button_ == Qt::NoButton) return;
   stroke_button_ = Qt::NoButton;
-  if (std::exchange(painted_, false)) emit StrokeEnded();
 }
 
 bool GridPictureView::event(QEvent* event) {
@@ -102,6 +106,7 @@ void GridPictureView::mousePressEvent(QMouseEvent* event) {
   }
   EndStroke();
   stroke_button_ = button;
+  ++stroke_;
   stroke_value_ = button == Qt::LeftButton ? paint_value_ : 0;
   last_cell_ = CellAt(event->position());
   if (InGrid(last_cell_)) Paint({CellIndex(last_cell_.y(), last_cell_.x())});
@@ -125,8 +130,7 @@ void GridPictureView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void GridPictureView::Paint(const QList<int>& indices) {
-  painted_ = true;
-  emit Painted(indices, stroke_value_);
+  emit Painted(stroke_, indices, stroke_value_);
 }
 
 void GridPictureView::PaintLine(QPoint from, QPoint to) {

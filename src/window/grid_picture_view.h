@@ -1,12 +1,13 @@
 // `Picture`: the window's picture of the grid, one square a cell, which the
 // user paints on.
 //
-// It is drawn when the window asks (start-up, Command1, a successful LOAD, a
-// stroke of paint), never while the user types. A press of the left button
+// It shows the cells of the shown sprite as they stand, following every
+// change of them, keystroke by keystroke. A press of the left button
 // paints the cell under the pointer with the chosen value, the right button
 // with 0; dragging paints every cell on the way, along a straight line
 // between two pointer positions, so a fast stroke leaves no gap. The view
-// only reports the cells painted; the window writes them into the grid.
+// only reports the cells painted, with the stroke that painted them; the
+// window writes them into the grid.
 //
 // A stroke runs from the press to the release of its button, and ends too
 // whenever the picture loses the mouse: a dialog or another window opens, the
@@ -20,6 +21,7 @@
 #include <QList>
 #include <QPoint>
 #include <QWidget>
+#include <string_view>
 
 #include "grid/grid_document.h"
 
@@ -41,6 +43,8 @@ class GridPictureView : public QWidget {
 
   // Draws `cells`.
   void Show(const Cells& cells);
+  // Draws cell `index` as holding `text`.
+  void ShowCell(int index, std::string_view text);
 
   // The picture as last drawn: 14 x 10 pixels, one a cell.
   const QImage& image() const { return image_; }
@@ -53,10 +57,9 @@ class GridPictureView : public QWidget {
   void EndStroke();
 
  signals:
-  // The user painted the cells `indices`, in the order passed, with `value`.
-  void Painted(const QList<int>& indices, int value);
-  // The stroke that painted ended.
-  void StrokeEnded();
+  // The user painted the cells `indices`, in the order passed, with `value`,
+  // in the stroke `stroke`: each stroke has a number of its own.
+  void Painted(int stroke, const QList<int>& indices, int value);
 
  protected:
   bool event(QEvent* event) override;
@@ -80,7 +83,7 @@ class GridPictureView : public QWidget {
   int paint_value_ = 3;                           // the darkest value, at start-up
   Qt::MouseButton stroke_button_ = Qt::NoButton;  // the button of the stroke under way
   int stroke_value_ = 0;
-  bool painted_ = false;  // the stroke under way painted a cell
+  int stroke_ = 0;  // the number of the stroke under way, or of the last one
   QPoint last_cell_;
 };
 

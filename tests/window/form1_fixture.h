@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <memory>
 
 #include "fake_dialogs.h"
@@ -25,6 +26,9 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace gridcode {
+
+// The texts of the 140 cells as the fields show them, in index order.
+using CellTexts = std::array<QString, kCellCount>;
 
 class Form1Test : public ::testing::Test {
  protected:

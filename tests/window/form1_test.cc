@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include "format/grid_picture.h"
 #include "window/command_line.h"
 #include "window/grid_picture_view.h"
+#include "window/sprite_bank_view.h"
 
 namespace gridcode {
 namespace {
@@ -188,18 +190,20 @@ TEST_F(Form1Test, OverflowMessageShortensAHugeText) {
 TEST_F(Form1Test, MarksCellsThatAreNotOneDigitUntilTheyAreMended) {
   Type(Cell(30), "x");
   Type(Cell(31), "12");
-  EXPECT_TRUE(Cell(30)->toolTip().isEmpty());  // typing alone marks nothing
-  Click("Command1");
   EXPECT_TRUE(Cell(30)->toolTip().contains("reads as 0")) << Cell(30)->toolTip().toStdString();
   EXPECT_TRUE(Cell(31)->toolTip().contains("reads as 12"));
   EXPECT_NE(Cell(30)->palette().color(QPalette::Base), Cell(29)->palette().color(QPalette::Base));
   EXPECT_TRUE(Cell(29)->toolTip().isEmpty());
   Type(Cell(30), "1");
-  Click("Command1");
   EXPECT_TRUE(Cell(30)->toolTip().isEmpty());
   EXPECT_EQ(Cell(30)->palette().color(QPalette::Base), Cell(29)->palette().color(QPalette::Base));
   EXPECT_FALSE(Cell(31)->toolTip().isEmpty());
-  EXPECT_EQ(Cell(30)->text(), "1");
+  // The marks follow the texts wherever they go.
+  Press(Qt::Key_Left, Qt::AltModifier);
+  EXPECT_TRUE(Cell(31)->toolTip().isEmpty());
+  EXPECT_TRUE(Cell(30)->toolTip().contains("reads as 12"));
+  Press(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(Cell(31)->toolTip().contains("reads as 12"));
 }
 
 // --- SAVE and LOAD ---
@@ -429,6 +433,88 @@ TEST_F(Form1FileTest, AsksBeforeSavingAGridThatWillNotLoadBack) {
   Click("Save");
   EXPECT_EQ(dialogs_->questions.size(), 2u);
   EXPECT_EQ(Contents(path).size(), 140 - 1 + 1 + 2);
+}
+
+// --- The bank ---
+
+// The keys work with the focus in a cell; each sprite keeps its own texts;
+// a thumbnail click shows its sprite; one history takes back every change in
+// order, showing the sprite it changes.
+TEST_F(Form1Test, TheBankKeepsEachSpriteAndOneHistoryForAll) {
+  const auto tool = [this](const char* name) { return window_->findChild<QToolButton*>(name); };
+  const auto count = [this] { return window_->findChild<QLabel*>("SpriteCount")->text(); };
+  auto* thumbnails = window_->findChild<SpriteBankView*>("SpriteBank");
+  ASSERT_NE(thumbnails, nullptr);
+  EXPECT_EQ(count(), "1 / 1");
+  EXPECT_FALSE(tool("DeleteSprite")->isEnabled());
+  Type(Cell(0), "3");
+  tool("CopySprite")->click();
+  Type(Cell(1), "x");  // the picture and the thumbnail follow typing
+  EXPECT_EQ(Drawn(1), 4);
+  tool("NewSprite")->click();
+  EXPECT_EQ(count(), "3 / 3");
+  EXPECT_EQ(CellsJoined(), QString(kCellCount, QLatin1Char('0')));
+  Cell(5)->setFocus();
+  Press(Qt::Key_PageUp, Qt::ControlModifier);
+  EXPECT_EQ(count(), "2 / 3");
+  EXPECT_EQ(Cell(0)->text() + Cell(1)->text(), "3x");
+  EXPECT_TRUE(Cell(1)->toolTip().contains("reads as 0"));
+  Press(Qt::Key_PageDown, Qt::ControlModifier | Qt::ShiftModifier);  // moved last
+  EXPECT_EQ(count(), "3 / 3");
+  QTest::mouseClick(thumbnails->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    thumbnails->ThumbnailRect(0).center());
+  EXPECT_EQ(count(), "1 / 3");
+  EXPECT_EQ(Cell(0)->text() + Cell(1)->text(), "30");
+  Press(Qt::Key_Backspace);  // the focus stays in a cell, which takes the keystroke
+  tool("DeleteSprite")->click();
+  EXPECT_EQ(count(), "1 / 2");
+
+  // Back through the history: the deletion, the keystroke, the move, the new
+  // sprite, then the typing in the copy, which shows it.
+  const QStringList steps = {"1 / 3", "1 / 3", "2 / 3", "2 / 2", "2 / 2"};
+  const QStringList cells = {"30", "30", "3x", "3x", "30"};
+  for (int i = 0; i < steps.size(); ++i) {
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(count(), steps[i]) << i;
+    EXPECT_EQ(Cell(0)->text() + Cell(1)->text(), cells[i]) << i;
+  }
+  EXPECT_EQ(Drawn(1), 0);
+}
+
+// A listing opens as a bank in one step; SAVE over it changes only the codes
+// of the sprite edited; undoing the open brings back the bank and the name.
+TEST_F(Form1FileTest, AListingOpensAsABankAndSavesInPlace) {
+  const QByteArray game =
+      "10 REM GAME\r\n20 FOR I=1 TO 3:READ M:NEXT\r\n30 DATA 440,494,523\r\n"
+      "40 DATA \"0000000\",\"0000000\",\"0000000\",\"0000000\",\"0000000\"\r\n"
+      "50 DATA \"0000000\",\"0000000\",\"0000000\",\"0000000\",\"0000000\"\r\n"
+      "60 data 1111111,2222222,3333333,1111111,2222222,3333333,1111111,2222222,"
+      "3333333,1111111\r\n"
+      "70 DATA \"fffffff\",\"fffffff\",\"fffffff\",\"fffffff\",\"fffffff\"\r\n"
+      "80 DATA \"fffffff\",\"fffffff\",\"fffffff\",\"fffffff\",\"fffffff\"\r\n";
+  Write(Path("game.bas"), game);
+  Type(Cell(0), "2");
+  dialogs_->SetNextFileName(Path("game.bas"));
+  Click("LOAD");
+  const auto count = [this] { return window_->findChild<QLabel*>("SpriteCount")->text(); };
+  EXPECT_EQ(count(), "1 / 3");
+  EXPECT_EQ(Cell(0)->text(), "0");
+  Press(Qt::Key_PageDown, Qt::ControlModifier);
+  Press(Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(Cell(0)->text(), "3");
+  Type(Cell(0), "0");
+  dialogs_->SetNextFileName(Path("game.bas"));
+  Click("Save");
+  QByteArray expected = game;
+  expected.replace("70 DATA \"fffffff\"", "70 DATA \"3ffffff\"");
+  EXPECT_EQ(Contents(Path("game.bas")), expected);
+  EXPECT_TRUE(dialogs_->failures.empty());
+
+  Press(Qt::Key_Z, Qt::ControlModifier);  // the typing
+  Press(Qt::Key_Z, Qt::ControlModifier);  // the open
+  EXPECT_EQ(count(), "1 / 1");
+  EXPECT_EQ(Cell(0)->text(), "2");
+  EXPECT_EQ(dialogs_->file_dialogs.last(), "forget");
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ class GridPictureViewTest : public Form1FileTest {
   }
 };
 
-TEST_F(GridPictureViewTest, PictureFollowsCommand1LoadAndPaintButNotTyping) {
+TEST_F(GridPictureViewTest, PictureFollowsTypingLoadAndPaint) {
   GridPictureView* picture = Picture();
   ASSERT_NE(picture, nullptr);
   EXPECT_EQ(picture->geometry().adjusted(1, 1, -1, -1), QRect(56, 448, 112, 80));
@@ -38,9 +38,7 @@ TEST_F(GridPictureViewTest, PictureFollowsCommand1LoadAndPaintButNotTyping) {
 
   Type(Cell(0), "3");
   Type(Cell(1), "x");
-  EXPECT_EQ(Drawn(0), 0);  // typing draws nothing
-  Click("Command1");
-  EXPECT_EQ(Drawn(0), 3);
+  EXPECT_EQ(Drawn(0), 3);  // keystroke by keystroke
   EXPECT_EQ(Drawn(1), 4);  // not one digit 0 to 3
   EXPECT_EQ(shown(0), kValueColours[3]);
   EXPECT_EQ(shown(1), kUnusualColour);
@@ -64,7 +62,7 @@ TEST_F(GridPictureViewTest, PictureFollowsCommand1LoadAndPaintButNotTyping) {
   EXPECT_TRUE(dialogs_->failures.empty());
 
   // A picture that is not a grid picture, or not a PNG: a message, the grid
-  // stays as it was, and SAVE will not offer that file's name.
+  // stays as it was, and SAVE offers the name of the file still shown.
   Write(Path("wrong.png"), QByteArray::fromStdString(*RenderPng(cells, {.scale = 4})).left(70));
   Write(Path("sprite.bmp"), QByteArray("BM\x36\x03\x00\x00\x00\x00", 8) + QByteArray(800, '\x01'));
   const QStringList texts = AllTexts();
@@ -77,7 +75,8 @@ TEST_F(GridPictureViewTest, PictureFollowsCommand1LoadAndPaintButNotTyping) {
       << dialogs_->failures[0].text.toStdString();
   EXPECT_TRUE(dialogs_->failures[1].text.contains("BMP picture, and gridcode reads PNG pictures"))
       << dialogs_->failures[1].text.toStdString();
-  EXPECT_EQ(dialogs_->file_dialogs.mid(2), QStringList({"open", "forget", "open", "forget"}));
+  EXPECT_EQ(dialogs_->file_dialogs.mid(2), QStringList({"open", "offer", "open", "offer"}));
+  EXPECT_EQ(dialogs_->offered, Path("sprite.png"));
   EXPECT_EQ(AllTexts(), texts);
   EXPECT_EQ(Drawn(139), 3);
 }
