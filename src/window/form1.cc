@@ -326,7 +326,9 @@ void Form1::OfferDocumentFile() {
 
 void Form1::EncodeGrid() {
   // The row codes and DATA lines follow the cells as Command1 computes them;
-  // this is no step of the history, as typing in them is.
+  // this is no step of the history, as typing in them is, and it ends the
+  // typing under way.
+  history_.EndTyping();
   GridDocument document = model_.shown_texts();
   const std::optional<Overflow> overflow = BuildDataLines(document);
   const std::size_t shown = model_.shown();
@@ -455,7 +457,9 @@ void Form1::SaveAt(const QString& path) {
     SaveListingInPlace(path);
     return;
   }
-  if (NamesAProgram(path)) {
+  // A bank of one sprite saves as a grid file whatever the name, as the
+  // window always has.
+  if (NamesAProgram(path) && model_.bank().size() > 1) {
     SaveProgram(path);
     return;
   }

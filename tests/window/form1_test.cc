@@ -18,6 +18,7 @@
 #include <QUrl>
 
 #include "form1_fixture.h"
+#include "encoder/listing.h"
 #include "format/grid_picture.h"
 #include "window/command_line.h"
 #include "window/grid_picture_view.h"
@@ -61,6 +62,13 @@ TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem) {
   const char* tools[] = {"Undo",     "Redo",      "MirrorLeftRight", "MirrorTopBottom",
                          "MoveLeft", "MoveRight", "MoveUp",          "MoveDown"};
   const int tool_left[] = {216, 248, 288, 320, 384, 416, 448, 480};
+  const auto stands_clear = [this](const QWidget* control) {
+    for (const QWidget* other : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      EXPECT_TRUE(other == control || !other->geometry().intersects(control->geometry()))
+          << control->objectName().toStdString() << " overlaps "
+          << other->objectName().toStdString();
+    }
+  };
   for (int i = 0; i < 8; ++i) {
     const auto* tool = window_->findChild<QToolButton*>(QLatin1String(tools[i]));
     ASSERT_NE(tool, nullptr) << tools[i];
@@ -69,10 +77,25 @@ TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_FALSE(tool->accessibleName().isEmpty());
     const QString keys = tool->defaultAction()->shortcut().toString(QKeySequence::NativeText);
     EXPECT_TRUE(tool->toolTip().contains(keys)) << tool->toolTip().toStdString();
-    for (const QWidget* other : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      EXPECT_TRUE(other == tool || !other->geometry().intersects(tool->geometry()))
-          << tools[i] << " overlaps " << other->objectName().toStdString();
-    }
+    stands_clear(tool);
+  }
+  // The bank stands in the free column right of the row codes, out of the
+  // Tab chain.
+  struct BankCase {
+    const char* name;
+    QRect geometry;
+  };
+  for (const BankCase& b : {BankCase{"SpriteBank", QRect(768, 48, 129, 288)},
+                            BankCase{"SpriteCount", QRect(768, 344, 129, 25)},
+                            BankCase{"NewSprite", QRect(768, 376, 25, 25)},
+                            BankCase{"CopySprite", QRect(820, 376, 25, 25)},
+                            BankCase{"DeleteSprite", QRect(872, 376, 25, 25)}}) {
+    const auto* control = window_->findChild<QWidget*>(QLatin1String(b.name));
+    ASSERT_NE(control, nullptr) << b.name;
+    EXPECT_EQ(control->geometry(), b.geometry) << b.name;
+    EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << b.name;
+    EXPECT_TRUE(control->isVisible());
+    stands_clear(control);
   }
 }
 
@@ -509,6 +532,14 @@ TEST_F(Form1FileTest, AListingOpensAsABankAndSavesInPlace) {
   expected.replace("70 DATA \"fffffff\"", "70 DATA \"3ffffff\"");
   EXPECT_EQ(Contents(Path("game.bas")), expected);
   EXPECT_TRUE(dialogs_->failures.empty());
+  // A new name ending in .bas gets the bank as a program, which opens as it.
+  dialogs_->SetNextFileName(Path("all.BAS"));
+  Click("Save");
+  const Expected<Listing, DecodeError> program =
+      ReadListing(Contents(Path("all.BAS")).toStdString());
+  ASSERT_TRUE(program.has_value());
+  ASSERT_EQ(program->sprites.size(), 3u);
+  EXPECT_EQ(program->sprites[2].codes[0], 0x3FFFFFF);
 
   Press(Qt::Key_Z, Qt::ControlModifier);  // the typing
   Press(Qt::Key_Z, Qt::ControlModifier);  // the open

@@ -1,13 +1,16 @@
-// Renders the window with a sample grid encoded, to the PNG file named by the
-// first argument. Run with QT_SCALE_FACTOR=2 for the high-density picture.
+// Renders the window with a sample grid encoded, in a bank of three sprites,
+// to the PNG file named by the first argument. Run with QT_SCALE_FACTOR=2 for the high-density picture.
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "fake_dialogs.h"
 #include "window/form1.h"
+#include "window/sprite_bank_view.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2) return 2;
@@ -26,7 +29,22 @@ int main(int argc, char* argv[]) {
   }
   window.findChild<QLineEdit*>(QStringLiteral("Text1_13"))->setText(QStringLiteral("x"));
   window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  // Two more sprites: the heart beating, one cell lower and then mirrored.
+  const auto click = [&window](const char* name) {
+    window.findChild<QToolButton*>(QLatin1String(name))->click();
+  };
+  click("CopySprite");
+  click("MoveDown");
+  click("CopySprite");
+  click("MirrorTopBottom");
   window.show();
+  application.processEvents();
+  // The first sprite shown, as a click on its thumbnail shows it.
+  auto* bank = window.findChild<gridcode::SpriteBankView*>(QStringLiteral("SpriteBank"));
+  const QPointF first = bank->ThumbnailRect(0).center();
+  QMouseEvent press(QEvent::MouseButtonPress, first, bank->viewport()->mapToGlobal(first),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(bank->viewport(), &press);
   application.processEvents();
   return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
