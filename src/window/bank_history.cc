@@ -83,8 +83,9 @@ class BankHistory::TextsStep : public Step {
     const auto& next = static_cast<const TextsStep&>(*other);
     if (next.key_ != key_ || next.sprite_ != sprite_ || file_ || next.file_) return false;
     for (const FieldEdit& edit : next.edits_) {
-      const auto same = std::find_if(edits_.begin(), edits_.end(),
-                                     [&](const FieldEdit& mine) { return mine.field == edit.field; });
+      const auto same = std::find_if(edits_.begin(), edits_.end(), [&](const FieldEdit& mine) {
+        return mine.field == edit.field;
+      });
       if (same == edits_.end()) {
         edits_.push_back(edit);
       } else {

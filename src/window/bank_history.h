@@ -95,9 +95,9 @@ class BankHistory {
   void Push(Step* step);
 
   BankModel& model_;
-  std::int64_t text_size_ = 0;    // characters held by all steps
-  long long typing_serial_ = 0;   // counts the typed steps that were ended
-  QUndoStack stack_;              // last, so that its steps go before the rest
+  std::int64_t text_size_ = 0;   // characters held by all steps
+  long long typing_serial_ = 0;  // counts the typed steps that were ended
+  QUndoStack stack_;             // last, so that its steps go before the rest
 };
 
 }  // namespace gridcode

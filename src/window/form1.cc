@@ -182,8 +182,8 @@ QAction* Form1::AddTool(const QString& name, ToolIcon icon, const QString& text,
   action->setShortcuts(keys);
   QStringList key_names;
   for (const QKeySequence& key : keys) key_names << key.toString(QKeySequence::NativeText);
-  action->setToolTip(keys.isEmpty() ? text
-                                    : tr("%1 (%2)").arg(text, key_names.join(QStringLiteral(", "))));
+  action->setToolTip(
+      keys.isEmpty() ? text : tr("%1 (%2)").arg(text, key_names.join(QStringLiteral(", "))));
   addAction(action);
   tools_.append(action);
   auto* button = new QToolButton(this);
@@ -258,11 +258,10 @@ void Form1::CreateBank() {
   };
   connect(add_button("NewSprite", ToolIcon::kNewSprite, tr("New sprite of 0 after the shown one")),
           &QAction::triggered, this, [this] { NewSprite(false); });
-  connect(add_button("CopySprite", ToolIcon::kCopySprite,
-                     tr("Copy of the shown sprite after it")),
+  connect(add_button("CopySprite", ToolIcon::kCopySprite, tr("Copy of the shown sprite after it")),
           &QAction::triggered, this, [this] { NewSprite(true); });
-  QAction* remove = add_button("DeleteSprite", ToolIcon::kDeleteSprite,
-                               tr("Delete the shown sprite"));
+  QAction* remove =
+      add_button("DeleteSprite", ToolIcon::kDeleteSprite, tr("Delete the shown sprite"));
   connect(remove, &QAction::triggered, this, &Form1::DeleteSprite);
   connect(&model_, &BankModel::SpritesChanged, remove,
           [this, remove] { remove->setEnabled(model_.bank().size() > 1); });
@@ -488,8 +487,7 @@ void Form1::SaveListingInPlace(const QString& path) {
   const std::vector<ListingEntry> entries = ListingEntries(model_.bank(), listing);
   ListingConsent consent;
   for (;;) {
-    const Expected<std::string, ListingSaveError> bytes =
-        RewriteListing(listing, entries, consent);
+    const Expected<std::string, ListingSaveError> bytes = RewriteListing(listing, entries, consent);
     if (bytes) {
       WriteListing(path, *bytes);
       return;
@@ -534,8 +532,7 @@ bool Form1::WriteListing(const QString& path, const std::string& bytes) {
     Show(Form1Messages::CannotSave(path, *error));
     return false;
   }
-  model_.SavedAsListing(
-      {path, path, std::make_shared<const Listing>(std::move(*written))});
+  model_.SavedAsListing({path, path, std::make_shared<const Listing>(std::move(*written))});
   return true;
 }
 
@@ -561,8 +558,8 @@ void Form1::Load(const QString& path) {
   }
   if (auto* listing = std::get_if<Listing>(&*file)) {
     SpriteBank bank = BankOfListing(*listing);
-    history_.ReplaceBank(std::move(bank),
-                         {absolute, absolute, std::make_shared<const Listing>(std::move(*listing))});
+    history_.ReplaceBank(std::move(bank), {absolute, absolute,
+                                           std::make_shared<const Listing>(std::move(*listing))});
     return;
   }
   // A grid file or a picture fills the shown sprite's cells; its row codes

@@ -117,10 +117,12 @@ TEST(BankHistoryTest, KeepsTheNewestStepsWithinItsLimits) {
   history.Type(5, "01");
   history.Type(5, "0");
   EXPECT_EQ(history.stack().count(), 0);
-  for (int step = 0; step < 150; ++step) history.Paint(step, {step % kCellCount}, "x" + std::to_string(step));
+  for (int step = 0; step < 150; ++step)
+    history.Paint(step, {step % kCellCount}, "x" + std::to_string(step));
   EXPECT_EQ(history.stack().count(), BankHistory::kStepLimit);
   const std::string large(BankHistory::kTextBudget / 5, 'x');
-  for (int step = 0; step < 5; ++step) history.Paint(1000 + step, {0}, large + std::to_string(step));
+  for (int step = 0; step < 5; ++step)
+    history.Paint(1000 + step, {0}, large + std::to_string(step));
   EXPECT_EQ(history.stack().count(), 2);  // each holds two large texts
   history.Undo();
   EXPECT_EQ(cell(), large + "3");
@@ -260,8 +262,10 @@ TEST(BankHistoryTest, WalksTheHistoryOfARandomSequenceOfChanges) {
           break;
       }
       ASSERT_EQ(model.bank().sprites(), banks[at]) << "action " << action << " kind " << kind;
-      ASSERT_EQ(history.stack().index(), static_cast<int>(at)) << "action " << action << " kind " << kind;
-      ASSERT_EQ(history.stack().count(), static_cast<int>(banks.size()) - 1) << "action " << action << " kind " << kind;
+      ASSERT_EQ(history.stack().index(), static_cast<int>(at))
+          << "action " << action << " kind " << kind;
+      ASSERT_EQ(history.stack().count(), static_cast<int>(banks.size()) - 1)
+          << "action " << action << " kind " << kind;
     }
   }
 }

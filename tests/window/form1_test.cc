@@ -17,8 +17,8 @@
 #include <QToolButton>
 #include <QUrl>
 
-#include "form1_fixture.h"
 #include "encoder/listing.h"
+#include "form1_fixture.h"
 #include "format/grid_picture.h"
 #include "window/command_line.h"
 #include "window/grid_picture_view.h"

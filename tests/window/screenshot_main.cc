@@ -1,5 +1,6 @@
 // Renders the window with a sample grid encoded, in a bank of three sprites,
-// to the PNG file named by the first argument. Run with QT_SCALE_FACTOR=2 for the high-density picture.
+// to the PNG file named by the first argument. Run with QT_SCALE_FACTOR=2 for the high-density
+// picture.
 
 #include <QApplication>
 #include <QLineEdit>
