@@ -2,14 +2,19 @@
 
 #include <sstream>
 
-#include "text/utf8.h"
-
 namespace gridcode {
 namespace {
 
 Unexpected<DecodeError> Failure(DecodeError error) { return Unexpected(error); }
 
 }  // namespace
+
+DecodeError RefusedLine(const ListingLines& lines, ListingLines::Result result) {
+  return {.kind = result == ListingLines::Result::kTooLong
+                      ? DecodeError::Kind::kLineTooLong
+                      : DecodeError::Kind::kUtf16WithoutByteOrderMark,
+          .position = {lines.number(), 1}};
+}
 
 Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input, int sprite) {
   ListingLines lines(*input.rdbuf());
@@ -18,7 +23,6 @@ Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input, int sprit
   RowCodes codes{};
   std::string text;
   TextPosition end = {1, 1};
-  bool first_line = true;  // no line of two bytes or more read yet
   while (runs.sprites() < sprite) {
     const ListingLines::Result result = lines.Next(text);
     if (result == ListingLines::Result::kEnd) {
@@ -32,16 +36,7 @@ Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input, int sprit
                       .position = end,
                       .count = static_cast<int>(runs.longest_run())});
     }
-    if (result == ListingLines::Result::kTooLong) {
-      return Failure({.kind = DecodeError::Kind::kLineTooLong, .position = {lines.number(), 1}});
-    }
-    if (first_line && text.size() >= 2) {
-      first_line = false;
-      if (IsUtf16WithoutByteOrderMark(text)) {
-        return Failure({.kind = DecodeError::Kind::kUtf16WithoutByteOrderMark,
-                        .position = {lines.number(), 1}});
-      }
-    }
+    if (result != ListingLines::Result::kLine) return Failure(RefusedLine(lines, result));
     ScanLine(text, scanned);
     // A line may hold more items than the sprite needs; those are not read.
     for (std::size_t i = 0; i < scanned.items.size() && runs.sprites() < sprite; ++i) {

@@ -54,6 +54,10 @@ struct DecodeError {
   friend bool operator==(const DecodeError&, const DecodeError&) = default;
 };
 
+// Returns the error of the line that `lines` refused with `result` (kTooLong
+// or kUtf16WithoutByteOrderMark).
+DecodeError RefusedLine(const ListingLines& lines, ListingLines::Result result);
+
 // Returns the grid of sprite `sprite` (from 1) of `input`, each cell "0" to
 // "3", reading no further than the line that holds its tenth row code.
 Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input, int sprite = 1);

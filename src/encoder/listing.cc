@@ -111,20 +111,10 @@ Expected<Listing, DecodeError> ReadListing(std::string bytes) {
   std::optional<std::string> first_line_end;
   std::optional<long> count;
   int lower_codes = 0, upper_codes = 0;
-  bool first_line = true;
   while (true) {
     const ListingLines::Result result = lines.Next(line);
     if (result == ListingLines::Result::kEnd) break;
-    if (result == ListingLines::Result::kTooLong) {
-      return Failure({.kind = DecodeError::Kind::kLineTooLong, .position = {lines.number(), 1}});
-    }
-    if (first_line && line.size() >= 2) {
-      first_line = false;
-      if (IsUtf16WithoutByteOrderMark(line)) {
-        return Failure({.kind = DecodeError::Kind::kUtf16WithoutByteOrderMark,
-                        .position = {lines.number(), 1}});
-      }
-    }
+    if (result != ListingLines::Result::kLine) return Failure(RefusedLine(lines, result));
     if (!first_line_end && lines.ended_with_line_end()) {
       first_line_end = text.substr(lines.end(), lines.next() - lines.end());
     }

@@ -143,6 +143,10 @@ ListingLines::Result ListingLines::Next(std::string& line) {
     input_.sbumpc();
     next_ = ++taken_;
   }
+  if (!first_line_seen_ && line.size() >= 2) {
+    first_line_seen_ = true;
+    if (IsUtf16WithoutByteOrderMark(line)) return Result::kUtf16WithoutByteOrderMark;
+  }
   return Result::kLine;
 }
 

@@ -46,7 +46,9 @@ inline constexpr std::size_t kLongestListingLine = std::size_t{64} << 10;
 // and says where each line stands in it.
 class ListingLines {
  public:
-  enum class Result { kLine, kEnd, kTooLong };
+  // A line no listing has is refused: one over kLongestListingLine bytes, or
+  // a first line of two bytes or more that is UTF-16 without a byte order mark.
+  enum class Result { kLine, kEnd, kTooLong, kUtf16WithoutByteOrderMark };
 
   // Bytes that only begin like a byte order mark stay as the start of the first line.
   explicit ListingLines(std::streambuf& input);
@@ -72,6 +74,7 @@ class ListingLines {
   std::size_t taken_ = 0;  // bytes taken from the input
   std::int64_t number_ = 0;
   std::int64_t empty_lines_ = 0;  // lines ended by lone CRs already read
+  bool first_line_seen_ = false;  // a line of two bytes or more was read
   std::size_t start_ = 0, end_ = 0, next_ = 0;
 };
 
