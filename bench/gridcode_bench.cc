@@ -1,21 +1,29 @@
 // Benchmarks: the core encoding; one Command1, one click of paint, one undo or
-// redo of a whole-grid step, and one mirror or move, through the real widgets;
-// and loading grid files of 142 bytes and of 1 GB as LOAD does (paths from
+// redo of a whole-grid step, one mirror or move, one step to the next or the
+// previous sprite and one keystroke in a cell, through the real widgets;
+// opening a listing of 1,000 sprites into the shown window; and loading grid
+// files of 142 bytes and of 1 GB as LOAD does (paths from GRIDCODE_LISTING_FILE,
 // GRIDCODE_SMALL_FILE and GRIDCODE_HUGE_FILE, made by scripts/bench).
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "encoder/data_lines.h"
 #include "format/cells_file.h"
+#include "window/dialogs.h"
 #include "window/form1.h"
+#include "window/sprite_bank_view.h"
 
 namespace {
 
@@ -133,6 +141,168 @@ void BM_MirrorOrMoveThroughTheWindow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MirrorOrMoveThroughTheWindow)->Unit(benchmark::kMicrosecond);
+
+// Counts the frames that paint a widget.
+class PaintWatch : public QObject {
+ public:
+  explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
+
+  // Runs the event loop until the widget has been painted since the last
+  // call, as the window's next frame paints it; returns false if it is not.
+  bool WaitForPaint() {
+    for (int round = 0; !painted_ && round < 1000; ++round) QCoreApplication::processEvents();
+    return std::exchange(painted_, false);
+  }
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted_ = true;
+    return false;
+  }
+
+ private:
+  bool painted_ = false;
+};
+
+// Shows `window` and makes it the active one, so that keys reach the field
+// with the focus and the window's shortcuts.
+bool Activate(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window);
+}
+
+// One step to the next sprite and one back, in turn, by Ctrl+PageDown and
+// Ctrl+PageUp pressed in the focused cell: two sprites whose cells all
+// differ, so that every step writes all 140 fields, their marks and the
+// picture, and moves the thumbnails' highlight; timed up to the frame painted.
+void BM_StepToTheNextOrPreviousSpriteThroughTheWindow(benchmark::State& state) {
+  const std::unique_ptr<gridcode::Form1> window = AsymmetricWindow();
+  if (!Activate(*window)) {
+    state.SkipWithError("the window did not become active");
+    return;
+  }
+  auto* picture = window->findChild<QWidget*>(QStringLiteral("Picture"));
+  auto* cell = window->findChild<QLineEdit*>(QStringLiteral("Text1_0"));
+  window->findChild<QToolButton*>(QStringLiteral("NewSprite"))->click();  // shows the new one
+  for (int i = 0; i < gridcode::kCellCount; ++i) {
+    window->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i))
+        ->setText(QString::number((gridcode::RowOf(i) + gridcode::ColumnOf(i) + 1) % 4));
+  }
+  const QString second = cell->text();
+  QWidget* focused = QApplication::focusWidget();
+  if (focused == nullptr) {
+    state.SkipWithError("no field has the focus");
+    return;
+  }
+  PaintWatch painted(picture);
+  QTest::keyClick(focused, Qt::Key_PageUp, Qt::ControlModifier);
+  painted.WaitForPaint();
+  const QString first = cell->text();
+  bool forward = true;
+  for (auto _ : state) {
+    QTest::keyClick(focused, forward ? Qt::Key_PageDown : Qt::Key_PageUp, Qt::ControlModifier);
+    if (!painted.WaitForPaint()) state.SkipWithError("the picture was not painted");
+    if (cell->text() != (forward ? second : first)) state.SkipWithError("no other sprite shown");
+    forward = !forward;
+  }
+  state.SetLabel("a step; target < 1 ms");
+}
+BENCHMARK(BM_StepToTheNextOrPreviousSpriteThroughTheWindow)->Unit(benchmark::kMicrosecond);
+
+// One keystroke in a cell, a digit typed into it and Backspace in turn, timed
+// up to the frame that paints the cell, its mark, the picture and the
+// thumbnail following it.
+void BM_KeystrokeInACellThroughTheWindow(benchmark::State& state) {
+  gridcode::Form1 window;
+  if (!Activate(window)) {
+    state.SkipWithError("the window did not become active");
+    return;
+  }
+  auto* picture = window.findChild<QWidget*>(QStringLiteral("Picture"));
+  auto* cell = window.findChild<QLineEdit*>(QStringLiteral("Text1_0"));
+  cell->setFocus();
+  cell->clear();
+  PaintWatch painted(picture);
+  painted.WaitForPaint();
+  bool typing = true;
+  for (auto _ : state) {
+    if (typing) {
+      QTest::keyClick(cell, '3');
+    } else {
+      QTest::keyClick(cell, Qt::Key_Backspace);
+    }
+    if (!painted.WaitForPaint()) state.SkipWithError("the picture was not painted");
+    if (cell->text() != (typing ? QStringLiteral("3") : QString())) {
+      state.SkipWithError("the keystroke changed nothing");
+    }
+    typing = !typing;
+  }
+  state.SetLabel("a keystroke; target < 1 ms");
+}
+BENCHMARK(BM_KeystrokeInACellThroughTheWindow)->Unit(benchmark::kMicrosecond);
+
+// Dialogs that are never shown: failures are kept for the benchmark to
+// report, and every question is answered no.
+class QuietDialogs : public gridcode::Dialogs {
+ public:
+  QString SaveFileName() override { return {}; }
+  QString OpenFileName() override { return {}; }
+  void ForgetFileName() override {}
+  void OfferFileName(const QString& /*path*/) override {}
+  void ShowFailure(const QString& title, const QString& message) override {
+    failures << title + QStringLiteral(": ") + message;
+  }
+  bool Confirm(const QString& /*title*/, const QString& /*question*/) override { return false; }
+
+  QStringList failures;
+};
+
+// Opening a listing of 1,000 sprites among code and other DATA, as a file
+// named on the command line or dropped on the window opens: read, its bank
+// made and shown, up to the frame that paints the fields, the picture and
+// the thumbnails. Each run opens it into a new window, shown and painted
+// before the timing starts.
+void BM_OpenListingThroughTheWindow(benchmark::State& state) {
+  const char* path = std::getenv("GRIDCODE_LISTING_FILE");
+  if (path == nullptr) {
+    state.SkipWithError("file not given");
+    return;
+  }
+  const QString listing = QString::fromLocal8Bit(path);
+  std::string failure;  // the message the window showed, for as long as the results need it
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto dialogs = std::make_unique<QuietDialogs>();
+    QuietDialogs& answered = *dialogs;
+    auto window = std::make_unique<gridcode::Form1>(std::move(dialogs));
+    window->show();
+    PaintWatch picture(window->findChild<QWidget*>(QStringLiteral("Picture")));
+    PaintWatch thumbnails(window->findChild<gridcode::SpriteBankView*>()->viewport());
+    picture.WaitForPaint();
+    thumbnails.WaitForPaint();
+    state.ResumeTiming();
+
+    window->Open(listing);
+    if (!picture.WaitForPaint() || !thumbnails.WaitForPaint()) {
+      state.SkipWithError("the window was not painted");
+    }
+
+    state.PauseTiming();
+    if (!answered.failures.isEmpty()) {
+      failure = answered.failures.first().toStdString();
+      state.SkipWithError(failure.c_str());
+    }
+    if (window->findChild<QLabel*>(QStringLiteral("SpriteCount"))->text() ==
+        QStringLiteral("1 / 1")) {
+      state.SkipWithError("the listing opened no bank");
+    }
+    window.reset();
+    state.ResumeTiming();
+  }
+  state.SetLabel("1,000 sprites; target < 100 ms");
+}
+BENCHMARK(BM_OpenListingThroughTheWindow)->Unit(benchmark::kMillisecond);
 
 void BM_LoadCells(benchmark::State& state, const char* variable) {
   const char* path = std::getenv(variable);
