@@ -2,13 +2,17 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 #include <algorithm>
 #include <filesystem>
@@ -24,6 +28,8 @@
 #include "format/cells_file.h"
 #include "grid/value_colours.h"
 #include "storage/file_io.h"
+#include "window/bank_player.h"
+#include "window/clipboard.h"
 #include "window/file_drop.h"
 #include "window/file_names.h"
 #include "window/form1_layout.h"
@@ -169,10 +175,13 @@ void Form1::CreateControls() {
   // for Command1, as after typing.
   connect(picture_, &GridPictureView::Painted, this,
           [this](int stroke, const QList<int>& indices, int value) {
+            player_->Stop();
             history_.Paint(stroke, {indices.begin(), indices.end()}, std::to_string(value));
           });
   CreateTools();
   CreateBank();
+  CreatePlayer();
+  CreateClipboard();
   Text1[0]->setFocus();
 }
 
@@ -220,24 +229,45 @@ void Form1::CreateTools() {
     const char* name;
     ToolIcon icon;
     QString text;
-    QKeySequence key;
+    QList<QKeySequence> keys;
   };
+  // Ctrl+Shift+V pastes, as in other programs, so the mirrors are on Alt and
+  // Shift, beside the moves on Alt; Ctrl+Shift+H mirrors left to right too.
   const ShapeTool shape_tools[] = {
-      {Shape::kMirrorLeftRight, "MirrorLeftRight", ToolIcon::kMirrorLeftRight,
-       tr("Mirror left to right"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)},
-      {Shape::kMirrorTopBottom, "MirrorTopBottom", ToolIcon::kMirrorTopBottom,
-       tr("Mirror top to bottom"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
-      {Shape::kMoveLeft, "MoveLeft", ToolIcon::kMoveLeft, tr("Move one cell left"),
-       QKeySequence(Qt::ALT | Qt::Key_Left)},
-      {Shape::kMoveRight, "MoveRight", ToolIcon::kMoveRight, tr("Move one cell right"),
-       QKeySequence(Qt::ALT | Qt::Key_Right)},
-      {Shape::kMoveUp, "MoveUp", ToolIcon::kMoveUp, tr("Move one cell up"),
-       QKeySequence(Qt::ALT | Qt::Key_Up)},
-      {Shape::kMoveDown, "MoveDown", ToolIcon::kMoveDown, tr("Move one cell down"),
-       QKeySequence(Qt::ALT | Qt::Key_Down)},
+      {Shape::kMirrorLeftRight,
+       "MirrorLeftRight",
+       ToolIcon::kMirrorLeftRight,
+       tr("Mirror left to right"),
+       {QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_H),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)}},
+      {Shape::kMirrorTopBottom,
+       "MirrorTopBottom",
+       ToolIcon::kMirrorTopBottom,
+       tr("Mirror top to bottom"),
+       {QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_V)}},
+      {Shape::kMoveLeft,
+       "MoveLeft",
+       ToolIcon::kMoveLeft,
+       tr("Move one cell left"),
+       {QKeySequence(Qt::ALT | Qt::Key_Left)}},
+      {Shape::kMoveRight,
+       "MoveRight",
+       ToolIcon::kMoveRight,
+       tr("Move one cell right"),
+       {QKeySequence(Qt::ALT | Qt::Key_Right)}},
+      {Shape::kMoveUp,
+       "MoveUp",
+       ToolIcon::kMoveUp,
+       tr("Move one cell up"),
+       {QKeySequence(Qt::ALT | Qt::Key_Up)}},
+      {Shape::kMoveDown,
+       "MoveDown",
+       ToolIcon::kMoveDown,
+       tr("Move one cell down"),
+       {QKeySequence(Qt::ALT | Qt::Key_Down)}},
   };
   for (const ShapeTool& tool : shape_tools) {
-    QAction* action = add_tool(QLatin1String(tool.name), tool.icon, tool.text, {tool.key});
+    QAction* action = add_tool(QLatin1String(tool.name), tool.icon, tool.text, tool.keys);
     connect(action, &QAction::triggered, this, [this, shape = tool.shape] { Reshape(shape); });
   }
 }
@@ -283,6 +313,89 @@ void Form1::CreateBank() {
           [this] { MoveShown(-1); });
 }
 
+void Form1::CreatePlayer() {
+  namespace layout = form1_layout;
+  player_ = new BankPlayer(this);
+  play_ = AddTool(QStringLiteral("Play"), ToolIcon::kPlay, tr("Play the sprites"),
+                  {QKeySequence(Qt::Key_F5)}, layout::PlayRect());
+  play_->setCheckable(true);
+  const auto small = [this](QWidget* control, const char* name, const QString& text,
+                            const QRect& geometry) {
+    control->setObjectName(QLatin1String(name));
+    control->setFont(layout::StripFont());
+    control->setGeometry(geometry);
+    control->setFocusPolicy(Qt::NoFocus);
+    control->setToolTip(text);
+    control->setAccessibleName(text);
+  };
+  rate_ = new QSpinBox(this);
+  small(rate_, "PlayRate", tr("Frames a second"), layout::RateRect());
+  rate_->setRange(BankPlayer::kSlowestRate, BankPlayer::kFastestRate);
+  rate_->setValue(BankPlayer::kDefaultRate);
+  rate_->setSuffix(tr(" /s"));
+  play_mode_ = new QComboBox(this);
+  small(play_mode_, "PlayMode", tr("How the sprites are played"), layout::PlayModeRect());
+  play_mode_->addItem(tr("Loop"));
+  play_mode_->addItem(tr("Back and forth"));
+  const QString ends[] = {tr("First sprite played"), tr("Last sprite played")};
+  for (int end = 0; end < 2; ++end) {
+    play_range_[end] = new QSpinBox(this);
+    small(play_range_[end], end == 0 ? "PlayFrom" : "PlayTo", ends[end],
+          layout::PlayRangeRect(end));
+    play_range_[end]->setRange(1, 1);
+  }
+  // The last sprite played follows the bank's last while it is that one.
+  connect(&model_, &BankModel::SpritesChanged, this, [this] {
+    const int count = static_cast<int>(model_.bank().size());
+    const bool to_last = play_range_[1]->value() == play_range_[1]->maximum();
+    for (QSpinBox* end : play_range_) end->setMaximum(count);
+    if (to_last) play_range_[1]->setValue(count);
+  });
+
+  connect(play_, &QAction::toggled, this, &Form1::Play);
+  connect(rate_, &QSpinBox::valueChanged, player_, &BankPlayer::SetRate);
+  connect(play_mode_, &QComboBox::currentIndexChanged, player_, [this](int mode) {
+    player_->SetMode(mode == 1 ? BankPlayer::Mode::kBackAndForth : BankPlayer::Mode::kLoop);
+  });
+  connect(player_, &BankPlayer::Frame, this, &Form1::ShowFrame);
+  connect(player_, &BankPlayer::Stopped, this, [this] {
+    play_->setChecked(false);
+    thumbnails_->SetPlaying(std::nullopt);
+    picture_->Show(model_.shown_texts().cells);
+  });
+  // Any change of the document stops the animation first.
+  connect(&model_, &BankModel::TextChanged, player_, &BankPlayer::Stop);
+  connect(&model_, &BankModel::ShownChanged, player_, &BankPlayer::Stop);
+  connect(&model_, &BankModel::SpritesChanged, player_, &BankPlayer::Stop);
+  connect(&model_, &BankModel::FileChanged, player_, &BankPlayer::Stop);
+}
+
+void Form1::CreateClipboard() {
+  namespace layout = form1_layout;
+  QAction* copy =
+      AddTool(QStringLiteral("CopyPicture"), ToolIcon::kCopyToClipboard,
+              tr("Copy the sprite as a picture and as DATA lines"),
+              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}, layout::ClipboardButtonRect(0));
+  QAction* paste =
+      AddTool(QStringLiteral("PastePicture"), ToolIcon::kPasteFromClipboard,
+              tr("Paste a picture, DATA lines or a grid line"),
+              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, layout::ClipboardButtonRect(1));
+  connect(copy, &QAction::triggered, this, &Form1::CopySprite);
+  connect(paste, &QAction::triggered, this, &Form1::PasteSprite);
+  // On the picture, once a click has given it the focus, the usual keys too;
+  // in a text field they copy and paste its text.
+  picture_->setFocusPolicy(Qt::ClickFocus);
+  const auto on_picture = [this](const QKeySequence& key, void (Form1::*operation)()) {
+    auto* action = new QAction(picture_);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    picture_->addAction(action);
+    connect(action, &QAction::triggered, this, operation);
+  };
+  on_picture(QKeySequence::Copy, &Form1::CopySprite);
+  on_picture(QKeySequence::Paste, &Form1::PasteSprite);
+}
+
 QLineEdit* Form1::FieldEdit(int field) const {
   if (field < kCellCount) return Text1[field];
   if (field < DataLineField(0)) return Text2[field - kCellCount];
@@ -324,6 +437,7 @@ void Form1::OfferDocumentFile() {
 }
 
 void Form1::EncodeGrid() {
+  player_->Stop();
   // The row codes and DATA lines follow the cells as Command1 computes them;
   // this is no step of the history, as typing in them is, and it ends the
   // typing under way.
@@ -380,6 +494,69 @@ void Form1::NewSprite(bool copy) {
 }
 
 void Form1::DeleteSprite() { history_.RemoveSprite(model_.shown()); }
+
+void Form1::Play(bool on) {
+  if (!on) {
+    player_->Stop();
+    return;
+  }
+  const auto last = model_.bank().size() - 1;
+  const auto end = [&](int at) {
+    return std::min(static_cast<std::size_t>(play_range_[at]->value() - 1), last);
+  };
+  player_->Play(end(0), end(1));
+}
+
+void Form1::ShowFrame(std::size_t sprite) {
+  picture_->Show(model_.bank().texts(sprite).cells);
+  thumbnails_->SetPlaying(sprite);
+}
+
+void Form1::CopySprite() {
+  const Cells& cells = model_.shown_texts().cells;
+  const PictureStyle style{.scale = picture_scale_, .palette = kValueColours};
+  Expected<std::unique_ptr<QMimeData>, RenderError> data = SpriteMimeData(cells, style);
+  if (!data) {
+    Show(Form1Messages::CannotCopy(data.error(), cells));
+    return;
+  }
+  QGuiApplication::clipboard()->setMimeData(data->release());
+}
+
+void Form1::PasteSprite() {
+  player_->Stop();
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  Expected<LoadedFile, PasteError> pasted =
+      data != nullptr ? ReadPaste(*data) : Unexpected<PasteError>(std::nullopt);
+  if (!pasted) {
+    Show(pasted.error() ? Form1Messages::CannotPaste(*pasted.error())
+                        : Form1Messages::NothingToPaste());
+    return;
+  }
+  if (const auto* listing = std::get_if<Listing>(&*pasted)) {
+    // The sprites of DATA statements come as new sprites after the shown one.
+    std::vector<BankSprite> sprites = model_.bank().sprites();
+    const std::size_t at = model_.shown() + 1;
+    std::vector<BankSprite> pasted_sprites;
+    for (const ListingEntry& entry : ListingBank(*listing)) {
+      pasted_sprites.push_back(EncodedSprite(entry.cells, std::nullopt));
+    }
+    sprites.insert(sprites.begin() + static_cast<std::ptrdiff_t>(at), pasted_sprites.begin(),
+                   pasted_sprites.end());
+    history_.ReplaceBank(SpriteBank(std::move(sprites), at), model_.file());
+    return;
+  }
+  // A picture or a grid-file line fills the shown sprite's cells, as LOAD.
+  const auto& cells = std::get<LoadedCells>(*pasted);
+  NotePicture(cells);
+  GridDocument after = model_.shown_texts();
+  after.cells = cells.cells;
+  history_.Change(after);
+}
+
+void Form1::NotePicture(const LoadedCells& loaded) {
+  if (loaded.format == PictureFormat::kPng) picture_scale_ = loaded.style.scale;
+}
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
@@ -444,6 +621,7 @@ void Form1::OpenDropped(const QStringList& paths) {
 }
 
 void Form1::SaveGrid() {
+  player_->Stop();
   const QString path = dialogs_->SaveFileName();
   if (path.isEmpty()) return;  // cancelled
   dialog_file_ = path;         // the dialog offers the name chosen
@@ -537,6 +715,7 @@ bool Form1::WriteListing(const QString& path, const std::string& bytes) {
 }
 
 void Form1::LoadGrid() {
+  player_->Stop();
   const QString path = dialogs_->OpenFileName();
   if (path.isEmpty()) return;  // cancelled
   dialog_file_ = path;         // the dialog offers the name chosen
@@ -546,6 +725,7 @@ void Form1::LoadGrid() {
 void Form1::Open(const QString& path) { Load(path); }
 
 void Form1::Load(const QString& path) {
+  player_->Stop();
   const QString absolute = QFileInfo(path).absoluteFilePath();
   Expected<LoadedFile, LoadedFileError> file = LoadCellsOrListing(
       FileSystemPath(path), Readable::kRegularFilesOnly, AcceptedFiles::kGridFilesAndPictures);
@@ -564,6 +744,7 @@ void Form1::Load(const QString& path) {
   }
   // A grid file or a picture fills the shown sprite's cells; its row codes
   // and DATA lines stay until Command1.
+  NotePicture(std::get<LoadedCells>(*file));
   GridDocument after = model_.shown_texts();
   after.cells = std::get<LoadedCells>(*file).cells;
   DocumentFile document = model_.file();

@@ -36,6 +36,8 @@
 
 class QAction;
 class QButtonGroup;
+class QComboBox;
+class QSpinBox;
 class QDropEvent;
 class QLabel;
 class QLineEdit;
@@ -43,6 +45,8 @@ class QPushButton;
 
 namespace gridcode {
 
+class BankPlayer;
+struct LoadedCells;
 class GridPictureView;
 enum class ToolIcon;
 class SpriteBankView;
@@ -77,6 +81,10 @@ class Form1 : public QWidget {
   void CreateTools();
   // Makes the bank's thumbnails, its count, buttons and keys.
   void CreateBank();
+  // Makes the play button, its rate, way and range, and the player.
+  void CreatePlayer();
+  // Makes the buttons and keys that copy and paste the shown sprite.
+  void CreateClipboard();
   // Returns the field of `field` (sprite_bank.h's numbering).
   QLineEdit* FieldEdit(int field) const;
 
@@ -116,6 +124,16 @@ class Form1 : public QWidget {
   void MoveShown(int by);
   void NewSprite(bool copy);
   void DeleteSprite();
+  // Plays the marked sprites, or stops.
+  void Play(bool on);
+  // Draws sprite `sprite` in the picture, as a frame of the animation.
+  void ShowFrame(std::size_t sprite);
+  // Puts the shown sprite on the clipboard, as a picture and as DATA lines.
+  void CopySprite();
+  // Takes a picture, DATA statements or a grid-file line from the clipboard.
+  void PasteSprite();
+  // Follows a picture read, whose scale copies keep.
+  void NotePicture(const LoadedCells& loaded);
 
   // Takes `event` if it drags links, wherever in the window: files from a
   // file manager are opened once dropped, and any other link is refused with
@@ -139,12 +157,18 @@ class Form1 : public QWidget {
   QButtonGroup* swatches_ = nullptr;
   SpriteBankView* thumbnails_ = nullptr;
   QLabel* count_ = nullptr;
+  BankPlayer* player_ = nullptr;
+  QAction* play_ = nullptr;
+  QSpinBox* rate_ = nullptr;
+  QComboBox* play_mode_ = nullptr;
+  std::array<QSpinBox*, 2> play_range_{};  // the first and last sprite played, from 1
   QList<QAction*> tools_;
   std::unique_ptr<Dialogs> dialogs_;
 
   BankModel model_;
   BankHistory history_{model_};
-  QString dialog_file_;  // the name the file dialog offers, as far as the window knows
+  QString dialog_file_;    // the name the file dialog offers, as far as the window knows
+  int picture_scale_ = 1;  // that of the picture last loaded or pasted
 };
 
 }  // namespace gridcode

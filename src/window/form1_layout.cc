@@ -35,6 +35,15 @@ constexpr std::array<int, kToolSlots> kToolColumn = {5, 6, 7, 8, 10, 11, 12, 13}
 constexpr Box kBankBox = {11520, 720, 1935, 4320};
 constexpr Box kBankCountBox = {11520, 5160, 1935, kFieldHeight};
 constexpr int kBankButtonTop = 5640, kBankButtonPitch = 780;
+constexpr int kClipboardButtonTop = 6120;
+// The strip above the grid's first row, which starts at 720.
+constexpr int kStripTop = 165;
+constexpr Box kPaletteBox = {840, kStripTop, 2895, kFieldHeight};
+constexpr int kColourChoiceLeft = 3840, kColourChoicePitch = 1020, kColourChoiceWidth = 960;
+constexpr Box kPlayBox = {8040, kStripTop, kCellSize, kFieldHeight};
+constexpr Box kRateBox = {8520, kStripTop, 900, kFieldHeight};
+constexpr Box kPlayModeBox = {9525, kStripTop, 1770, kFieldHeight};
+constexpr int kPlayRangePitch = 1020, kPlayRangeWidth = 915;
 
 constexpr double kFontPoints = 14.25;
 constexpr double kCommand1FontPoints = 9;
@@ -92,5 +101,28 @@ QSize ToolIconSize() { return Box{0, 0, 270, 270}.Pixels().size(); }
 QFont FormFont() { return GothicFont(kFontPoints); }
 QFont Command1Font() { return GothicFont(kCommand1FontPoints); }
 QFont BankCountFont() { return GothicFont(kCommand1FontPoints); }
+QFont StripFont() { return GothicFont(kCommand1FontPoints); }
+
+QRect ClipboardButtonRect(int slot) {
+  return Box{kBankBox.left + kBankButtonPitch * slot, kClipboardButtonTop, kCellSize, kCellSize}
+      .Pixels();
+}
+
+QRect PaletteRect() { return kPaletteBox.Pixels(); }
+
+QRect ColourChoiceRect(int slot) {
+  return Box{kColourChoiceLeft + kColourChoicePitch * slot, kStripTop, kColourChoiceWidth,
+             kFieldHeight}
+      .Pixels();
+}
+
+QRect PlayRect() { return kPlayBox.Pixels(); }
+QRect RateRect() { return kRateBox.Pixels(); }
+QRect PlayModeRect() { return kPlayModeBox.Pixels(); }
+
+QRect PlayRangeRect(int end) {
+  return Box{kBankBox.left + kPlayRangePitch * end, kStripTop, kPlayRangeWidth, kFieldHeight}
+      .Pixels();
+}
 
 }  // namespace gridcode::form1_layout

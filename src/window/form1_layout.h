@@ -61,6 +61,21 @@ QRect BankRect();
 QRect BankCountRect();
 inline constexpr int kBankButtonSlots = 3;
 QRect BankButtonRect(int slot);
+// Under those, in line with them, the buttons that copy the shown sprite to
+// the clipboard (slot 0) and paste it (slot 1).
+QRect ClipboardButtonRect(int slot);
+
+// The strip above the grid, in the small font: the choice of palette and the
+// three colours of a palette whose colours the user picks (`slot` 0 to 2, for
+// the values 1 to 3); above the row codes the play button, the rate and the
+// way of playing; above the bank the first and last sprite played (`end` 0
+// and 1).
+QRect PaletteRect();
+QRect ColourChoiceRect(int slot);
+QRect PlayRect();
+QRect RateRect();
+QRect PlayModeRect();
+QRect PlayRangeRect(int end);
 
 // The window's font, and the smaller one of Command1 and the bank's label:
 // the Japanese proportional Gothic the window was drawn with, or the closest
@@ -68,6 +83,8 @@ QRect BankButtonRect(int slot);
 QFont FormFont();
 QFont Command1Font();
 QFont BankCountFont();
+// The font of the controls in the strip above the grid.
+QFont StripFont();
 
 }  // namespace gridcode::form1_layout
 

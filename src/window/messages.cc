@@ -122,6 +122,29 @@ Message Form1Messages::ListingConsentQuestion(const QString& path, const Listing
                                   .arg(QDir::toNativeSeparators(path), Reason(error), question)};
 }
 
+Message Form1Messages::CannotCopy(const RenderError& error, const Cells& cells) {
+  if (error.kind == RenderError::Kind::kUnusualCell) {
+    return {tr("Cannot copy"),
+            tr("The sprite cannot be copied as a picture: the cell in row %1, column %2 holds "
+               "%3, and a picture holds only the digits 0 to 3.")
+                .arg(QString::number(RowOf(error.cell) + 1),
+                     QString::number(ColumnOf(error.cell) + 1), Quoted(cells[error.cell]))};
+  }
+  return {tr("Cannot copy"),
+          tr("The picture could not be made (%1).").arg(ToQString(error.reason))};
+}
+
+Message Form1Messages::CannotPaste(const LoadedFileError& error) {
+  const QString reason = std::visit([](const auto& why) { return Reason(why); }, error);
+  return {tr("Cannot paste"),
+          tr("What the clipboard holds cannot be pasted: %1.\n\nThe sprites are unchanged.")
+              .arg(reason)};
+}
+
+Message Form1Messages::NothingToPaste() {
+  return {tr("Cannot paste"), tr("The clipboard holds no picture and no text to paste.")};
+}
+
 Message Form1Messages::OneFileAtATime(int count) {
   return {tr("Cannot load"), tr("%1 files were dropped, and gridcode opens one file at a time."
                                 "\n\nThe grid is unchanged.")

@@ -63,6 +63,13 @@ class Form1Messages {
   // consent that `error` names (error.needs_consent()).
   static Message ListingConsentQuestion(const QString& path, const ListingSaveError& error);
 
+  // The sprite of `cells` could not be made a picture for the clipboard.
+  static Message CannotCopy(const RenderError& error, const Cells& cells);
+  // The clipboard's contents break a rule of what is read.
+  static Message CannotPaste(const LoadedFileError& error);
+  // The clipboard holds no picture and no text.
+  static Message NothingToPaste();
+
   // `count` files, more than one, were dropped on the window.
   static Message OneFileAtATime(int count);
 

@@ -101,6 +101,18 @@ void SpriteBankView::ScrollToShown() {
   if (by != 0) verticalScrollBar()->setValue(verticalScrollBar()->value() + by);
 }
 
+void SpriteBankView::SetPlaying(std::optional<std::size_t> sprite) {
+  if (sprite == playing_) return;
+  if (playing_) UpdateThumbnail(*playing_);
+  playing_ = sprite;
+  if (playing_) UpdateThumbnail(*playing_);
+}
+
+void SpriteBankView::UpdateThumbnail(std::size_t sprite) {
+  viewport()->update(
+      ThumbnailRect(sprite).adjusted(-kHighlight, -kHighlight, kHighlight, kHighlight));
+}
+
 void SpriteBankView::paintEvent(QPaintEvent* event) {
   const QRect exposed = event->rect();
   const int offset = verticalScrollBar()->value();
@@ -122,6 +134,8 @@ void SpriteBankView::paintEvent(QPaintEvent* event) {
       const QRect marked = thumbnail.adjusted(-kHighlight, -kHighlight, kHighlight, kHighlight);
       if (!marked.intersects(exposed)) continue;
       if (sprite == model_.shown()) painter.fillRect(marked, highlight);
+      // The frame being played, in the text colour, over the shown one's mark.
+      if (sprite == playing_) painter.fillRect(marked, palette().color(QPalette::Text));
       painter.fillRect(thumbnail, frame);
       painter.drawImage(thumbnail.adjusted(kFrame, kFrame, -kFrame, -kFrame),
                         CellsImage(model_.bank().texts(sprite).cells));

@@ -33,6 +33,9 @@ class SpriteBankView : public QAbstractScrollArea {
   // The thumbnail of sprite `sprite`, frame included, in viewport coordinates.
   QRect ThumbnailRect(std::size_t sprite) const;
 
+  // Marks sprite `sprite` as the frame being played, or none.
+  void SetPlaying(std::optional<std::size_t> sprite);
+
  signals:
   // The user clicked the thumbnail of sprite `sprite` with the left button.
   void Chosen(std::size_t sprite);
@@ -53,7 +56,11 @@ class SpriteBankView : public QAbstractScrollArea {
   // Scrolls as little as shows the shown sprite's thumbnail and its highlight.
   void ScrollToShown();
 
+  // Repaints the thumbnail of `sprite` with its marks.
+  void UpdateThumbnail(std::size_t sprite);
+
   const BankModel& model_;
+  std::optional<std::size_t> playing_;
 };
 
 }  // namespace gridcode

@@ -12,7 +12,7 @@ namespace {
 
 // Draws `icon` in `colour` into the unit square of `painter`, whose top-left
 // corner is (0, 0) and bottom-right (1, 1).
-void DrawIcon(QPainter& painter, ToolIcon icon, const QColor& colour) {
+void DrawIcon(QPainter& painter, ToolIcon icon, bool on, const QColor& colour) {
   const QPen line(colour, 0.11, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
   const QPen frame(colour, 0.08, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
   // The symbols are drawn facing left; the others are turned or flipped.
@@ -95,6 +95,43 @@ void DrawIcon(QPainter& painter, ToolIcon icon, const QColor& colour) {
           QPolygonF({{0.22, 0.58}, {0.06, 0.58}, {0.06, 0.12}, {0.66, 0.12}, {0.66, 0.28}}));
       break;
     }
+    case ToolIcon::kPlay:
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(colour);
+      if (on) {
+        painter.drawRect(QRectF(0.22, 0.22, 0.56, 0.56));
+      } else {
+        painter.drawPolygon(QPolygonF({{0.24, 0.12}, {0.86, 0.50}, {0.24, 0.88}}));
+      }
+      break;
+    case ToolIcon::kCopyToClipboard:
+    case ToolIcon::kPasteFromClipboard: {
+      // A board with its clip, and an arrow leaving it or coming onto it.
+      painter.setPen(frame);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(QRectF(0.08, 0.16, 0.50, 0.76));
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(colour);
+      painter.drawRect(QRectF(0.20, 0.06, 0.26, 0.16));
+      if (icon == ToolIcon::kCopyToClipboard) {
+        painter.drawPolygon(QPolygonF({{0.96, 0.62},
+                                       {0.74, 0.42},
+                                       {0.74, 0.55},
+                                       {0.44, 0.55},
+                                       {0.44, 0.69},
+                                       {0.74, 0.69},
+                                       {0.74, 0.82}}));
+      } else {
+        painter.drawPolygon(QPolygonF({{0.40, 0.62},
+                                       {0.62, 0.42},
+                                       {0.62, 0.55},
+                                       {0.96, 0.55},
+                                       {0.96, 0.69},
+                                       {0.62, 0.69},
+                                       {0.62, 0.82}}));
+      }
+      break;
+    }
   }
 }
 
@@ -102,14 +139,15 @@ class ToolIconEngine : public QIconEngine {
  public:
   explicit ToolIconEngine(ToolIcon icon) : icon_(icon) {}
 
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     const QPalette::ColorGroup group =
         mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->translate(rect.topLeft());
     painter->scale(rect.width(), rect.height());
-    DrawIcon(*painter, icon_, QGuiApplication::palette().color(group, QPalette::ButtonText));
+    DrawIcon(*painter, icon_, state == QIcon::On,
+             QGuiApplication::palette().color(group, QPalette::ButtonText));
     painter->restore();
   }
 

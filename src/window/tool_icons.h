@@ -1,7 +1,8 @@
 // The icons of Form1's tool buttons: undo, redo, the two mirrors and the four
-// moves, and the bank's new, copy and delete. Each is drawn as shapes at the size and pixel density
-// it is shown at, so that it needs no icon theme or image file and stays sharp on dense screens; a
-// disabled button's icon is drawn in the disabled text colour.
+// moves, the bank's new, copy and delete, play, and the clipboard's copy and
+// paste. Each is drawn as shapes at the size and pixel density it is shown
+// at, so that it needs no icon theme or image file and stays sharp on dense
+// screens; a disabled button's icon is drawn in the disabled text colour.
 
 #ifndef GRIDCODE_WINDOW_TOOL_ICONS_H_
 #define GRIDCODE_WINDOW_TOOL_ICONS_H_
@@ -22,6 +23,9 @@ enum class ToolIcon {
   kNewSprite,
   kCopySprite,
   kDeleteSprite,
+  kPlay,  // a triangle; a square when the button is on (playing)
+  kCopyToClipboard,
+  kPasteFromClipboard,
 };
 
 // Returns the icon `icon`.

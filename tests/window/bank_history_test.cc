@@ -62,7 +62,7 @@ TEST_F(Form1FileTest, EachChangeIsOneStepThatTheKeysUndoAndRedo) {
        }},
       {"mirror left to right", [] { Press(Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier); },
        reshaped(Shape::kMirrorLeftRight)},
-      {"mirror top to bottom", [] { Press(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier); },
+      {"mirror top to bottom", [] { Press(Qt::Key_V, Qt::AltModifier | Qt::ShiftModifier); },
        reshaped(Shape::kMirrorTopBottom)},
       {"move left", [] { Press(Qt::Key_Left, Qt::AltModifier); }, reshaped(Shape::kMoveLeft)},
       {"move right", [] { Press(Qt::Key_Right, Qt::AltModifier); }, reshaped(Shape::kMoveRight)},

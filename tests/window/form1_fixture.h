@@ -98,7 +98,8 @@ class Form1Test : public ::testing::Test {
 
   QStringList AllTexts() const {
     QStringList texts;
-    for (QLineEdit* field : window_->findChildren<QLineEdit*>()) texts << field->text();
+    for (QLineEdit* field : window_->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+      texts << field->text();
     return texts;
   }
   CellTexts Texts() const {

@@ -56,7 +56,7 @@ TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(Button(b.name)->geometry(), b.geometry) << b.name;
     EXPECT_TRUE(Button(b.name)->isVisible());
   }
-  EXPECT_EQ(window_->findChildren<QLineEdit*>().size(), 152);
+  EXPECT_EQ(window_->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).size(), 152);
   // The tools stand in the row of the swatches, clear of every other control,
   // out of the Tab chain, with names and tooltips that give their keys.
   const char* tools[] = {"Undo",     "Redo",      "MirrorLeftRight", "MirrorTopBottom",
