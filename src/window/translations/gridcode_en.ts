@@ -367,6 +367,100 @@ No file was changed.</source>
         <source>sprite %1, at line %2, column %3, would read back changed, as row codes around it would join it, so the change cannot be made in place</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>New sprite of 0 after the shown one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy of the shown sprite after it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the shown sprite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next sprite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous sprite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the sprite later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the sprite earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the sprites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frames a second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> /s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the sprites are played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back and forth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First sprite played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last sprite played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the sprite as a picture and as DATA lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste a picture, DATA lines or a grid line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sprite cannot be copied as a picture: the cell in row %1, column %2 holds %3, and a picture holds only the digits 0 to 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be made (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the clipboard holds cannot be pasted: %1.
+
+The sprites are unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture and no text to paste.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>

@@ -384,6 +384,102 @@ No file was changed.</source>
         <source>sprite %1, at line %2, column %3, would read back changed, as row codes around it would join it, so the change cannot be made in place</source>
         <translation>周りの行コードがつながってしまい、読み直すと %2 行 %3 列のスプライト %1 が変わってしまうため、この変更はその場ではできません</translation>
     </message>
+    <message>
+        <source>New sprite of 0 after the shown one</source>
+        <translation>表示中のスプライトの後に 0 の新しいスプライト</translation>
+    </message>
+    <message>
+        <source>Copy of the shown sprite after it</source>
+        <translation>表示中のスプライトの複製をその後に</translation>
+    </message>
+    <message>
+        <source>Delete the shown sprite</source>
+        <translation>表示中のスプライトを削除</translation>
+    </message>
+    <message>
+        <source>Next sprite</source>
+        <translation>次のスプライト</translation>
+    </message>
+    <message>
+        <source>Previous sprite</source>
+        <translation>前のスプライト</translation>
+    </message>
+    <message>
+        <source>Move the sprite later</source>
+        <translation>スプライトを後ろへ移動</translation>
+    </message>
+    <message>
+        <source>Move the sprite earlier</source>
+        <translation>スプライトを前へ移動</translation>
+    </message>
+    <message>
+        <source>Play the sprites</source>
+        <translation>スプライトを再生</translation>
+    </message>
+    <message>
+        <source>Frames a second</source>
+        <translation>1 秒あたりのコマ数</translation>
+    </message>
+    <message>
+        <source> /s</source>
+        <translation> /秒</translation>
+    </message>
+    <message>
+        <source>How the sprites are played</source>
+        <translation>再生のしかた</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>繰り返し</translation>
+    </message>
+    <message>
+        <source>Back and forth</source>
+        <translation>往復</translation>
+    </message>
+    <message>
+        <source>First sprite played</source>
+        <translation>再生する最初のスプライト</translation>
+    </message>
+    <message>
+        <source>Last sprite played</source>
+        <translation>再生する最後のスプライト</translation>
+    </message>
+    <message>
+        <source>Copy the sprite as a picture and as DATA lines</source>
+        <translation>スプライトを画像と DATA 行としてコピー</translation>
+    </message>
+    <message>
+        <source>Paste a picture, DATA lines or a grid line</source>
+        <translation>画像、DATA 行またはグリッドの行を貼り付け</translation>
+    </message>
+    <message>
+        <source>Cannot copy</source>
+        <translation>コピーできません</translation>
+    </message>
+    <message>
+        <source>The sprite cannot be copied as a picture: the cell in row %1, column %2 holds %3, and a picture holds only the digits 0 to 3.</source>
+        <translation>スプライトを画像としてコピーできません。%1 行 %2 列のセルは %3 ですが、画像に入るのは数字 0 ～ 3 だけです。</translation>
+    </message>
+    <message>
+        <source>The picture could not be made (%1).</source>
+        <translation>画像を作れませんでした (%1)。</translation>
+    </message>
+    <message>
+        <source>Cannot paste</source>
+        <translation>貼り付けできません</translation>
+    </message>
+    <message>
+        <source>What the clipboard holds cannot be pasted: %1.
+
+The sprites are unchanged.</source>
+        <translation>クリップボードの内容を貼り付けできません: %1。
+
+スプライトは変わっていません。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture and no text to paste.</source>
+        <translation>クリップボードに貼り付けられる画像もテキストもありません。</translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>
