@@ -1,5 +1,7 @@
 #include "cli/gridcode_data.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <filesystem>
 #include <limits>
@@ -29,7 +31,7 @@ constexpr std::string_view kUsageTemplate =
     "Usage:\n"
     "  {program} encode [--rows] [--number START[,STEP]] [--program] [FILE|-]...\n"
     "  {program} decode [--sprite K] [-o OUT.dat] [FILE|-]\n"
-    "  {program} render [--scale N] [FILE|-] -o OUT.png\n"
+    "  {program} render [--scale N] [--palette NAME] [FILE|-] -o OUT.png\n"
     "  {program} import [PICTURE.png|-] [-o OUT.dat]\n"
     "  {program} update LISTING --sprite K [--renumber] FILE [-o OUT]\n"
     "  {program} --help | --version\n"
@@ -47,7 +49,9 @@ constexpr std::string_view kUsageTemplate =
     "render  reads a grid file (or picture) of the digits 0 to 3 and writes its\n"
     "        picture, an indexed PNG of {size} pixels (N = --scale, 1 to {largest};\n"
     "        default that of the picture replaced, else 1) whose palette index is\n"
-    "        the cell's value.\n"
+    "        the cell's value; --palette draws it in the palette NAME instead of\n"
+    "        gridcode's colours or the replaced picture's (--palette help lists\n"
+    "        them).\n"
     "import  reads a PNG picture of {size} pixels (N up to {largest}), each N x N\n"
     "        block one of the four colours (or palette indices 0 to 3), and\n"
     "        writes the grid file.\n"
@@ -83,6 +87,31 @@ std::string Usage() {
     }
   }
   return usage;
+}
+
+// Returns what --palette help prints: each palette's name, its colours for
+// the values 0 to 3 and whether 0 is transparent, then the C64's colours.
+std::string PaletteHelp() {
+  constexpr std::size_t kNameWidth = 11;
+  const auto padded = [](std::string text, std::size_t width) {
+    text.resize(std::max(text.size(), width), ' ');
+    return text;
+  };
+  std::string help;
+  for (const Palette& palette : FixedPalettes()) {
+    help += padded(palette.name, kNameWidth);
+    for (const Argb colour : palette.colours) help += ColourText(colour) + ' ';
+    help += palette.transparent_zero ? "0 transparent\n" : "0 opaque\n";
+  }
+  help += padded("c64:A,B,C", kNameWidth) + "c64 with the C64's colours A, B and C for 1 to 3:\n";
+  // Two colours a line.
+  for (std::size_t number = 0; number < kC64Colours.size(); ++number) {
+    const NamedColour& colour = kC64Colours[number];
+    const bool left = number % 2 == 0;
+    help += std::string(left ? kNameWidth : 4, ' ') + padded(std::to_string(number), 3) +
+            padded(std::string(colour.name), 12) + ColourText(colour.colour) + (left ? "" : "\n");
+  }
+  return help;
 }
 
 // The name of an input in messages: its path, or "<stdin>".
@@ -238,7 +267,10 @@ int Render(const CommandLine& line, std::istream& in, std::ostream& out, std::os
   const std::optional<Cells> cells =
       ReadCellsInput(line, AcceptedFiles::kGridFilesAndPictures, in, err);
   if (!cells) return kExitFailure;
-  return WriteOutput(line, *cells, {.picture = true, .scale = line.scale}, out, err);
+  std::optional<std::array<Argb, 4>> palette;
+  if (line.palette) palette = PictureColours(*line.palette);
+  return WriteOutput(line, *cells, {.picture = true, .scale = line.scale, .palette = palette}, out,
+                     err);
 }
 
 int Import(const CommandLine& line, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -398,6 +430,17 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& argu
                "'";
       }
       line.scale = static_cast<int>(*scale);
+    } else if (argument == "--palette" && command == "render") {
+      if (++i == arguments.size()) return argument + " needs a palette's name";
+      if (arguments[i] == "help") {
+        line.palette_help = true;
+        return std::nullopt;
+      }
+      line.palette = PaletteNamed(arguments[i]);
+      if (!line.palette) {
+        return "--palette takes the name of a palette, not '" + arguments[i] +
+               "'; --palette help lists them";
+      }
     } else if (argument.size() > 1 && argument[0] == '-') {
       return std::string("unknown option '").append(argument).append("' for ").append(command);
     } else if (have_input &&
@@ -446,6 +489,10 @@ int RunGridcodeData(const std::vector<std::string>& arguments, std::istream& in,
   CommandLine line;
   if (const std::optional<std::string> problem = ParseCommandLine(arguments, line)) {
     return UsageError(VisibleText(*problem), err);
+  }
+  if (line.palette_help) {
+    out << PaletteHelp();
+    return kExitSuccess;
   }
   if (line.command == "encode") return Encode(line, in, out, err);
   if (line.command == "decode") return Decode(line, in, out, err);

@@ -5,7 +5,7 @@
 //   gridcode-data encode --number START[,STEP] FILE...   numbered DATA lines
 //   gridcode-data encode --program FILE...               a BASIC program that prints them
 //   gridcode-data decode [--sprite K] [-o OUT.dat] [FILE|-]  DATA statements -> grid file
-//   gridcode-data render [--scale N] [FILE|-] -o OUT.png grid file or picture -> PNG
+//   gridcode-data render [--scale N] [--palette NAME] [FILE|-] -o OUT.png  grid or picture -> PNG
 //   gridcode-data import [PICTURE.png|-] [-o OUT.dat]    PNG -> grid file
 //   gridcode-data update LISTING --sprite K FILE [-o OUT]  a sprite into a listing, in place
 //
@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "encoder/basic_program.h"
+#include "grid/palettes.h"
 
 namespace gridcode {
 
@@ -52,8 +53,10 @@ struct CommandLine {
   bool program = false;                    // encode --program
   int sprite = 1;                          // decode and update --sprite
   bool sprite_given = false;
-  bool renumber = false;     // update --renumber
-  std::optional<int> scale;  // render --scale
+  bool renumber = false;           // update --renumber
+  std::optional<int> scale;        // render --scale
+  std::optional<Palette> palette;  // render --palette
+  bool palette_help = false;       // render --palette help: list the palettes
 };
 
 // Parses `arguments` (without the program name) into `line`; returns what is

@@ -124,6 +124,7 @@ Expected<CellsFileBytes, RenderError> MakeCellsFile(
                           CellsThatWillNotLoadBack(cells)};
   }
   if (request.scale) style.scale = *request.scale;
+  if (request.palette) style.palette = *request.palette;
   Expected<std::string, RenderError> png = RenderPng(cells, style);
   if (!png) return Unexpected(std::move(png).error());
   return CellsFileBytes{std::move(*png), PictureFormat::kPng};

@@ -14,14 +14,16 @@
 //    replaced gets a picture; any other target a grid file, unless a picture
 //    is asked for whatever the name;
 //  - a replaced picture keeps its scale and its palette entries 0 to 3,
-//    transparency included, unless a scale is asked for; a new picture is
-//    14 x 10 pixels in the standard colours;
+//    transparency included, unless a scale or palette entries are asked
+//    for; a new picture is 14 x 10 pixels in the standard colours unless
+//    asked otherwise;
 //  - cells that a picture cannot hold are refused, by the first one's row and
 //    column, and nothing is to be written.
 
 #ifndef GRIDCODE_FORMAT_CELLS_FILE_H_
 #define GRIDCODE_FORMAT_CELLS_FILE_H_
 
+#include <array>
 #include <filesystem>
 #include <istream>
 #include <optional>
@@ -35,6 +37,7 @@
 #include "format/listing_file.h"
 #include "format/picture_format.h"
 #include "grid/grid_document.h"
+#include "grid/value_colours.h"
 #include "storage/file_io.h"
 
 namespace gridcode {
@@ -88,6 +91,7 @@ PictureFormat FormatFound(const Expected<LoadedCells, CellsFileError>& read);
 struct WriteRequest {
   bool picture = false;      // a picture, whatever the target's name
   std::optional<int> scale;  // the picture's scale, over that of a replaced picture
+  std::optional<std::array<Argb, 4>> palette;  // its palette entries 0 to 3, likewise
 };
 
 // A file of cells, ready to be saved.

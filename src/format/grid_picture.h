@@ -5,7 +5,8 @@
 // A grid picture is 14N x 10N pixels for a whole N from 1 to kLargestScale,
 // each cell an N x N block of one colour. Written, it is an indexed PNG whose
 // palette entries 0 to 3 are the colours of the values, so that a pixel's
-// palette index is its cell's value. Read, every PNG is taken:
+// palette index is its cell's value; entries that are not opaque (a
+// transparent 0) have their alpha in a tRNS chunk. Read, every PNG is taken:
 //  - an indexed picture by palette index: 0 to 3 are the values, and an index
 //    past the palette's entries, or above 3, is an error;
 //  - any other (greyscale, grey and alpha, RGB, RGBA; 1 to 16 bits) by colour:

@@ -20,6 +20,7 @@
 #include "format/grid_file.h"
 #include "format/grid_picture.h"
 #include "grid/grid_document.h"
+#include "grid/palettes.h"
 #include "support/temp_folder.h"
 
 namespace gridcode {
@@ -252,6 +253,69 @@ TEST_F(GridcodeDataTest, OutputsAreGridFilesOrPicturesAsSaveWritesThem) {
   }
 }
 
+// Every palette by name: the colour of each value and whether 0 is
+// transparent, as --palette help lists them and as render writes them, over
+// a new picture or in place of a replaced picture's own, whose scale stays.
+TEST_F(GridcodeDataTest, RenderDrawsInEveryPalette) {
+  struct Case {
+    std::string name;
+    std::array<Argb, 4> rgb;  // 0xRRGGBB of the values 0 to 3
+    bool transparent;         // 0 is written with alpha 0
+  };
+  const std::vector<Case> cases = {
+      {"gridcode", {0xFFFFFF, 0x35B779, 0x31688E, 0x440154}, false},
+      {"greys", {0xFFFFFF, 0xAAAAAA, 0x555555, 0x000000}, false},
+      {"handheld", {0x9BBC0F, 0x8BAC0F, 0x306230, 0x0F380F}, true},
+      {"cga0-low", {0x000000, 0x00AA00, 0xAA0000, 0xAA5500}, false},
+      {"cga0-high", {0x000000, 0x55FF55, 0xFF5555, 0xFFFF55}, false},
+      {"cga1-low", {0x000000, 0x00AAAA, 0xAA00AA, 0xAAAAAA}, false},
+      {"cga1-high", {0x000000, 0x55FFFF, 0xFF55FF, 0xFFFFFF}, false},
+      {"c64", {0x352879, 0xFFFFFF, 0x6C6C6C, 0x000000}, true},
+      {"c64:14,3,9", {0x352879, 0x6C5EB5, 0x70A4B2, 0x433900}, true},
+      {"c64:15,10,2", {0x352879, 0x959595, 0x9A6759, 0x68372B}, true},
+  };
+  std::vector<std::string> fixed;
+  for (const Palette& palette : FixedPalettes()) fixed.push_back(palette.name);
+  EXPECT_EQ(fixed, std::vector<std::string>({"gridcode", "greys", "handheld", "cga0-low",
+                                             "cga0-high", "cga1-low", "cga1-high", "c64"}));
+  const Outcome help = RunWith({"render", "--palette", "help"});
+  EXPECT_EQ(help.status, kExitSuccess);
+
+  const std::string grid = "0123" + std::string(135, '0') + "3\r\n";
+  const std::array<Argb, 4> own = {0x00102030, 0xFFFF0000, 0x8000FF00, 0xFF0000FF};
+  EXPECT_EQ(PictureColours(PictureEntriesPalette(own)), own);
+  Cells zeros;
+  zeros.fill("0");
+  const std::string own_picture = *RenderPng(zeros, {.scale = 4, .palette = own});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::array<Argb, 4> entries{};
+    std::string colours;
+    for (std::size_t value = 0; value < entries.size(); ++value) {
+      entries[value] = (value == 0 && c.transparent ? 0 : 0xFF000000) | c.rgb[value];
+      colours += ColourText(c.rgb[value]) + ' ';
+    }
+    if (c.name.find(':') == std::string::npos) {
+      const std::regex line("(^|\n)" + c.name + " +" + colours +
+                            (c.transparent ? "0 transparent\n" : "0 opaque\n"));
+      EXPECT_TRUE(std::regex_search(help.out, line)) << help.out;
+    }
+    for (const bool replace : {false, true}) {
+      const fs::path output = folder_ / (replace ? "old.png" : "new.png");
+      fs::remove(output);
+      if (replace) Write(output, own_picture);
+      const Outcome run =
+          RunWith({"render", "--palette", c.name, "-", "-o", output.string()}, grid);
+      ASSERT_EQ(run.status, kExitSuccess) << run.err;
+      const Expected<GridPicture, ImportError> picture = ImportPng(Contents(output));
+      ASSERT_TRUE(picture.has_value());
+      EXPECT_EQ(GridFileText(picture->cells), grid);
+      EXPECT_EQ(picture->style, (PictureStyle{replace ? 4 : 1, entries}));
+      EXPECT_EQ(PictureEntriesPalette(picture->style.palette).transparent_zero, c.transparent);
+    }
+  }
+}
+
 TEST_F(GridcodeDataTest, UsageErrorsExitWithTwo) {
   struct Case {
     std::vector<std::string> arguments;
@@ -274,6 +338,9 @@ TEST_F(GridcodeDataTest, UsageErrorsExitWithTwo) {
            {{"encode", "-o", "x"}, ""},
            {{"render", "-"}, ""},
            {{"render", "--scale", "65", "-o", "-"}, "from 1 to 64, not '65'"},
+           {{"render", "--palette", "c64:1,2,16", "-o", "-"}, "not 'c64:1,2,16'; --palette help"},
+           {{"render", "--palette", "Greys", "-o", "-"}, "not 'Greys'"},
+           {{"encode", "--palette", "greys"}, ""},
            {{"update", "a.bas", "b.dat"}, ""},
            {{"update", "a.bas", "--sprite", "1"}, ""},
            {{"update", "a", "--sprite", "1", "b", "c"}, ""}}) {
