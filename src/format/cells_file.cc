@@ -124,6 +124,9 @@ Expected<CellsFileBytes, RenderError> MakeCellsFile(
                           CellsThatWillNotLoadBack(cells)};
   }
   if (request.scale) style.scale = *request.scale;
+  if (request.new_picture_palette && replaced != PictureFormat::kPng) {
+    style.palette = *request.new_picture_palette;
+  }
   if (request.palette) style.palette = *request.palette;
   Expected<std::string, RenderError> png = RenderPng(cells, style);
   if (!png) return Unexpected(std::move(png).error());

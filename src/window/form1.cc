@@ -7,6 +7,8 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -182,6 +184,7 @@ void Form1::CreateControls() {
   CreateBank();
   CreatePlayer();
   CreateClipboard();
+  CreatePalettes();
   Text1[0]->setFocus();
 }
 
@@ -396,6 +399,65 @@ void Form1::CreateClipboard() {
   on_picture(QKeySequence::Paste, &Form1::PasteSprite);
 }
 
+void Form1::CreatePalettes() {
+  namespace layout = form1_layout;
+  const auto make = [this](const char* name, const QString& text, const QRect& geometry) {
+    auto* choice = new QComboBox(this);
+    choice->setObjectName(QLatin1String(name));
+    choice->setFont(layout::StripFont());
+    choice->setGeometry(geometry);
+    choice->setFocusPolicy(Qt::NoFocus);
+    choice->setToolTip(text);
+    choice->setAccessibleName(text);
+    return choice;
+  };
+  palette_choice_ = make("Palette", tr("The palette the sprites are shown in"),
+                         layout::PaletteRect());
+  for (const Palette& palette : FixedPalettes()) {
+    palette_choice_->addItem(QString::fromStdString(palette.short_name));
+  }
+  // The last entry, the palette of the picture last loaded, waits for one.
+  palette_choice_->addItem(tr("Picture loaded"));
+  palette_choice_->setItemData(palette_choice_->count() - 1, 0, Qt::UserRole - 1);
+  for (int slot = 0; slot < 3; ++slot) {
+    colour_choice_[slot] = make(slot == 0 ? "Colour1" : slot == 1 ? "Colour2" : "Colour3",
+                                tr("The machine's colour of value %1").arg(slot + 1),
+                                layout::ColourChoiceRect(slot));
+    for (const NamedColour& colour : kC64Colours) {
+      QPixmap sample(12, 12);
+      sample.fill(QColor::fromRgba(colour.colour));
+      colour_choice_[slot]->addItem(QIcon(sample), QString::fromUtf8(colour.name.data(),
+                                                                     static_cast<int>(colour.name.size())));
+    }
+    colour_choice_[slot]->setCurrentIndex(kC64DefaultColours[slot]);
+    colour_choice_[slot]->hide();
+    connect(colour_choice_[slot], &QComboBox::currentIndexChanged, this, &Form1::ChoosePalette);
+  }
+  palette_ = FixedPalettes().front();
+  connect(palette_choice_, &QComboBox::currentIndexChanged, this, &Form1::ChoosePalette);
+  ChoosePalette();
+}
+
+void Form1::ChoosePalette() {
+  const auto chosen = static_cast<std::size_t>(palette_choice_->currentIndex());
+  const std::vector<Palette>& fixed = FixedPalettes();
+  const bool c64 = chosen < fixed.size() && fixed[chosen].name == "c64";
+  for (QComboBox* colour : colour_choice_) colour->setVisible(c64);
+  if (c64) {
+    palette_ = *C64Palette({colour_choice_[0]->currentIndex(), colour_choice_[1]->currentIndex(),
+                            colour_choice_[2]->currentIndex()});
+  } else {
+    palette_ = chosen < fixed.size() ? fixed[chosen] : picture_palette_;
+  }
+  picture_->SetPalette(palette_);
+  thumbnails_->SetPalette(palette_);
+  const std::array<Argb, 4> colours = PictureColours(palette_);
+  for (int value = 0; value < 4; ++value) {
+    static_cast<PaintSwatch*>(swatches_->button(value))
+        ->SetColour(colours[value], value == 0 && palette_.transparent_zero);
+  }
+}
+
 QLineEdit* Form1::FieldEdit(int field) const {
   if (field < kCellCount) return Text1[field];
   if (field < DataLineField(0)) return Text2[field - kCellCount];
@@ -514,7 +576,7 @@ void Form1::ShowFrame(std::size_t sprite) {
 
 void Form1::CopySprite() {
   const Cells& cells = model_.shown_texts().cells;
-  const PictureStyle style{.scale = picture_scale_, .palette = kValueColours};
+  const PictureStyle style{.scale = picture_scale_, .palette = PictureColours(palette_)};
   Expected<std::unique_ptr<QMimeData>, RenderError> data = SpriteMimeData(cells, style);
   if (!data) {
     Show(Form1Messages::CannotCopy(data.error(), cells));
@@ -555,7 +617,12 @@ void Form1::PasteSprite() {
 }
 
 void Form1::NotePicture(const LoadedCells& loaded) {
-  if (loaded.format == PictureFormat::kPng) picture_scale_ = loaded.style.scale;
+  if (loaded.format != PictureFormat::kPng) return;
+  picture_scale_ = loaded.style.scale;
+  picture_palette_ = PictureEntriesPalette(loaded.style.palette);
+  const int last = palette_choice_->count() - 1;
+  palette_choice_->setItemData(last, QVariant(), Qt::UserRole - 1);  // can be chosen
+  if (palette_choice_->currentIndex() == last) ChoosePalette();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -642,7 +709,9 @@ void Form1::SaveAt(const QString& path) {
   }
   const Cells& cells = model_.shown_texts().cells;
   const std::filesystem::path target = FileSystemPath(path);
-  const Expected<CellsFileBytes, RenderError> bytes = MakeCellsFile(target, cells);
+  // A new picture is written in the chosen palette; a replaced one keeps its own.
+  const Expected<CellsFileBytes, RenderError> bytes =
+      MakeCellsFile(target, cells, {.new_picture_palette = PictureColours(palette_)});
   if (!bytes) {
     Show(Form1Messages::CannotSavePicture(path, bytes.error(), cells));
     return;

@@ -29,6 +29,7 @@
 #include <string>
 
 #include "grid/grid_document.h"
+#include "grid/palettes.h"
 #include "grid/shape_tools.h"
 #include "window/bank_history.h"
 #include "window/bank_model.h"
@@ -85,6 +86,10 @@ class Form1 : public QWidget {
   void CreatePlayer();
   // Makes the buttons and keys that copy and paste the shown sprite.
   void CreateClipboard();
+  // Makes the choice of palette and of the colours of a palette that has them.
+  void CreatePalettes();
+  // Draws the picture, the thumbnails and the swatches in the chosen palette.
+  void ChoosePalette();
   // Returns the field of `field` (sprite_bank.h's numbering).
   QLineEdit* FieldEdit(int field) const;
 
@@ -162,6 +167,8 @@ class Form1 : public QWidget {
   QSpinBox* rate_ = nullptr;
   QComboBox* play_mode_ = nullptr;
   std::array<QSpinBox*, 2> play_range_{};  // the first and last sprite played, from 1
+  QComboBox* palette_choice_ = nullptr;
+  std::array<QComboBox*, 3> colour_choice_{};  // the C64 colours of the values 1 to 3
   QList<QAction*> tools_;
   std::unique_ptr<Dialogs> dialogs_;
 
@@ -169,6 +176,8 @@ class Form1 : public QWidget {
   BankHistory history_{model_};
   QString dialog_file_;    // the name the file dialog offers, as far as the window knows
   int picture_scale_ = 1;  // that of the picture last loaded or pasted
+  Palette palette_;        // the chosen one, in which sprites are drawn and new pictures written
+  Palette picture_palette_;  // that of the picture last loaded or pasted, if any
 };
 
 }  // namespace gridcode

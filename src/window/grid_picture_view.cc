@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -19,15 +20,38 @@ bool InGrid(QPoint cell) {
 
 }  // namespace
 
-QImage CellsImage(const Cells& cells) {
+QImage CellsImage(const Cells& cells, const Palette& palette) {
   QImage image(kColumns, kRows, QImage::Format_Indexed8);
-  QList<QRgb> palette(kValueColours.begin(), kValueColours.end());
-  palette.append(kUnusualColour);
-  image.setColorTable(palette);
+  const std::array<Argb, 4> colours = PictureColours(palette);
+  QList<QRgb> table(colours.begin(), colours.end());
+  table.append(kUnusualColour);
+  image.setColorTable(table);
   for (int i = 0; i < kCellCount; ++i) {
     image.setPixel(ColumnOf(i), RowOf(i), TwoBitValue(cells[i]).value_or(kUnusualIndex));
   }
   return image;
+}
+
+QImage CellsImage(const Cells& cells) { return CellsImage(cells, FixedPalettes().front()); }
+
+void DrawCells(QPainter& painter, const QRect& target, const QImage& image, bool checkered) {
+  if (checkered) {
+    // Squares of two light greys, as image editors show what is transparent.
+    static const QBrush checks = [] {
+      QPixmap tile(8, 8);
+      tile.fill(QColor(0xFF, 0xFF, 0xFF));
+      QPainter tile_painter(&tile);
+      tile_painter.fillRect(0, 0, 4, 4, QColor(0xCC, 0xCC, 0xCC));
+      tile_painter.fillRect(4, 4, 4, 4, QColor(0xCC, 0xCC, 0xCC));
+      return QBrush(tile);
+    }();
+    painter.setBrushOrigin(target.topLeft());
+    painter.fillRect(target, checks);
+  }
+  // Whole squares of whole device pixels at any integer scaling: the image is
+  // scaled by repeating pixels, never smoothed.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(target, image);
 }
 
 GridPictureView::GridPictureView(const QRect& area, QWidget* parent) : QWidget(parent) {
@@ -36,15 +60,23 @@ GridPictureView::GridPictureView(const QRect& area, QWidget* parent) : QWidget(p
   setCursor(Qt::CrossCursor);
   setAccessibleName(tr("Grid picture"));
   const QString description =
-      tr("The grid as a picture, one square a cell: white for 0, green for 1, blue for 2, "
-         "violet for 3, orange for a cell that is not one digit 0 to 3. Click or drag with the "
-         "left button to paint cells with the chosen value, with the right button to paint 0.");
+      tr("The grid as a picture, one square a cell, in the colours of the chosen palette "
+         "(gridcode's own: white for 0, green for 1, blue for 2, violet for 3), orange for a "
+         "cell that is not one digit 0 to 3. Click or drag with the left button to paint cells "
+         "with the chosen value, with the right button to paint 0.");
   setToolTip(description);
   setAccessibleDescription(description);
 }
 
 void GridPictureView::Show(const Cells& cells) {
-  image_ = CellsImage(cells);
+  image_ = CellsImage(cells, palette_);
+  update();
+}
+
+void GridPictureView::SetPalette(const Palette& palette) {
+  palette_ = palette;
+  const std::array<Argb, 4> colours = PictureColours(palette);
+  for (int value = 0; value < 4; ++value) image_.setColor(value, colours[value]);
   update();
 }
 
@@ -57,10 +89,8 @@ void GridPictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(palette().color(QPalette::Dark));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  // Whole squares of whole device pixels at any integer scaling: the image is
-  // scaled by repeating pixels, never smoothed.
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(rect().adjusted(kFrame, kFrame, -kFrame, -kFrame), image_);
+  DrawCells(painter, rect().adjusted(kFrame, kFrame, -kFrame, -kFrame), image_,
+            palette_.transparent_zero);
 }
 
 QPoint GridPictureView::CellAt(const QPointF& position) const {

@@ -24,12 +24,21 @@
 #include <string_view>
 
 #include "grid/grid_document.h"
+#include "grid/palettes.h"
+
+class QPainter;
 
 namespace gridcode {
 
-// Returns the picture of `cells`: 14 x 10 pixels, indexed, with the four value
-// colours at indices 0 to 3 and the unusual colour at index 4.
+// Returns the picture of `cells`: 14 x 10 pixels, indexed, with the colours
+// of `palette` at indices 0 to 3 (0 with alpha 0 when it is transparent) and
+// the unusual colour at index 4; gridcode's own colours without one.
+QImage CellsImage(const Cells& cells, const Palette& palette);
 QImage CellsImage(const Cells& cells);
+
+// Draws the cells' picture `image` into `target`, each pixel a block of whole
+// device pixels, over a checkerboard where it is transparent when `checkered`.
+void DrawCells(QPainter& painter, const QRect& target, const QImage& image, bool checkered);
 
 class GridPictureView : public QWidget {
   Q_OBJECT
@@ -45,6 +54,8 @@ class GridPictureView : public QWidget {
   void Show(const Cells& cells);
   // Draws cell `index` as holding `text`.
   void ShowCell(int index, std::string_view text);
+  // Draws the cells in the colours of `palette`.
+  void SetPalette(const Palette& palette);
 
   // The picture as last drawn: 14 x 10 pixels, one a cell.
   const QImage& image() const { return image_; }
@@ -80,6 +91,7 @@ class GridPictureView : public QWidget {
   void Paint(const QList<int>& indices);
 
   QImage image_;
+  Palette palette_ = FixedPalettes().front();
   int paint_value_ = 3;                           // the darkest value, at start-up
   Qt::MouseButton stroke_button_ = Qt::NoButton;  // the button of the stroke under way
   int stroke_value_ = 0;

@@ -9,6 +9,8 @@
 
 #include <QAbstractButton>
 
+#include "grid/value_colours.h"
+
 namespace gridcode {
 
 class PaintSwatch : public QAbstractButton {
@@ -19,12 +21,16 @@ class PaintSwatch : public QAbstractButton {
   PaintSwatch(int value, const QRect& geometry, QWidget* parent);
 
   int value() const { return value_; }
+  // Shows the value in `colour`, or over a checkerboard when it is transparent.
+  void SetColour(Argb colour, bool transparent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   int value_;
+  Argb colour_;
+  bool transparent_ = false;
 };
 
 }  // namespace gridcode

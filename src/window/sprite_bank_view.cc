@@ -101,6 +101,11 @@ void SpriteBankView::ScrollToShown() {
   if (by != 0) verticalScrollBar()->setValue(verticalScrollBar()->value() + by);
 }
 
+void SpriteBankView::SetPalette(const Palette& palette) {
+  palette_ = palette;
+  viewport()->update();
+}
+
 void SpriteBankView::SetPlaying(std::optional<std::size_t> sprite) {
   if (sprite == playing_) return;
   if (playing_) UpdateThumbnail(*playing_);
@@ -137,8 +142,9 @@ void SpriteBankView::paintEvent(QPaintEvent* event) {
       // The frame being played, in the text colour, over the shown one's mark.
       if (sprite == playing_) painter.fillRect(marked, palette().color(QPalette::Text));
       painter.fillRect(thumbnail, frame);
-      painter.drawImage(thumbnail.adjusted(kFrame, kFrame, -kFrame, -kFrame),
-                        CellsImage(model_.bank().texts(sprite).cells));
+      DrawCells(painter, thumbnail.adjusted(kFrame, kFrame, -kFrame, -kFrame),
+                CellsImage(model_.bank().texts(sprite).cells, palette_),
+                palette_.transparent_zero);
     }
   }
 }

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <optional>
 
+#include "grid/palettes.h"
 #include "window/bank_model.h"
 
 namespace gridcode {
@@ -32,6 +33,9 @@ class SpriteBankView : public QAbstractScrollArea {
 
   // The thumbnail of sprite `sprite`, frame included, in viewport coordinates.
   QRect ThumbnailRect(std::size_t sprite) const;
+
+  // Draws the thumbnails in the colours of `palette`.
+  void SetPalette(const Palette& palette);
 
   // Marks sprite `sprite` as the frame being played, or none.
   void SetPlaying(std::optional<std::size_t> sprite);
@@ -61,6 +65,7 @@ class SpriteBankView : public QAbstractScrollArea {
 
   const BankModel& model_;
   std::optional<std::size_t> playing_;
+  Palette palette_ = FixedPalettes().front();
 };
 
 }  // namespace gridcode

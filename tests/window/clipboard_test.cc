@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -11,11 +12,14 @@
 #include <random>
 
 #include "form1_fixture.h"
+#include "format/grid_picture.h"
+#include "grid/palettes.h"
 
 namespace gridcode {
 namespace {
 
-// Copy then paste gives back random sprites exactly, through the picture and
+// Copy then paste gives back random sprites exactly, in random palettes,
+// through the picture (in the palette's colours, a transparent 0 kept) and
 // through the DATA lines alike; a text field keeps its own copy and paste.
 TEST_F(Form1Test, CopyThenPasteGivesTheSpriteBack) {
   const auto tool = [this](const char* name) { return window_->findChild<QToolButton*>(name); };
@@ -28,10 +32,17 @@ TEST_F(Form1Test, CopyThenPasteGivesTheSpriteBack) {
       drawn += QString::number(std::uniform_int_distribution<int>(0, 3)(random));
       Cell(i)->setText(drawn.back());
     }
+    const std::vector<Palette>& palettes = FixedPalettes();
+    const auto chosen = std::uniform_int_distribution<std::size_t>(0, palettes.size() - 1)(random);
+    window_->findChild<QComboBox*>("Palette")->setCurrentIndex(static_cast<int>(chosen));
     Cell(3)->setFocus();
     Press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     ASSERT_TRUE(copied->hasFormat("image/png"));
+    const Expected<GridPicture, ImportError> picture =
+        ImportPng(copied->data("image/png").toStdString());
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->style.palette, PictureColours(palettes[chosen]));
     EXPECT_TRUE(copied->text().startsWith("DATA "));
 
     tool("NewSprite")->click();  // the picture fills the shown sprite

@@ -1,20 +1,25 @@
 // Renders the window with a sample grid encoded, in a bank of three sprites,
-// to the PNG file named by the first argument. Run with QT_SCALE_FACTOR=2 for the high-density
+// to the PNG file named by the first argument, in the palette named by the
+// second one (gridcode-data's names), if given. Run with QT_SCALE_FACTOR=2 for the high-density
 // picture.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "fake_dialogs.h"
+#include "grid/palettes.h"
 #include "window/form1.h"
 #include "window/sprite_bank_view.h"
 
 int main(int argc, char* argv[]) {
-  if (argc != 2) return 2;
+  if (argc != 2 && argc != 3) return 2;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   gridcode::Form1 window(std::make_unique<gridcode::FakeDialogs>());
@@ -38,6 +43,14 @@ int main(int argc, char* argv[]) {
   click("MoveDown");
   click("CopySprite");
   click("MirrorTopBottom");
+  if (argc == 3) {
+    const std::vector<gridcode::Palette>& palettes = gridcode::FixedPalettes();
+    const auto named = std::find_if(palettes.begin(), palettes.end(),
+                                    [&](const gridcode::Palette& p) { return p.name == argv[2]; });
+    if (named == palettes.end()) return 2;
+    window.findChild<QComboBox*>(QStringLiteral("Palette"))
+        ->setCurrentIndex(static_cast<int>(named - palettes.begin()));
+  }
   window.show();
   application.processEvents();
   // The first sprite shown, as a click on its thumbnail shows it.
