@@ -461,6 +461,18 @@ The sprites are unchanged.</source>
         <source>The clipboard holds no picture and no text to paste.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The palette the sprites are shown in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The machine&apos;s colour of value %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>
@@ -469,7 +481,7 @@ The sprites are unchanged.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The grid as a picture, one square a cell: white for 0, green for 1, blue for 2, violet for 3, orange for a cell that is not one digit 0 to 3. Click or drag with the left button to paint cells with the chosen value, with the right button to paint 0.</source>
+        <source>The grid as a picture, one square a cell, in the colours of the chosen palette (gridcode&apos;s own: white for 0, green for 1, blue for 2, violet for 3), orange for a cell that is not one digit 0 to 3. Click or drag with the left button to paint cells with the chosen value, with the right button to paint 0.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -480,6 +480,18 @@ The sprites are unchanged.</source>
         <source>The clipboard holds no picture and no text to paste.</source>
         <translation>クリップボードに貼り付けられる画像もテキストもありません。</translation>
     </message>
+    <message>
+        <source>The palette the sprites are shown in</source>
+        <translation>スプライトを表示するパレット</translation>
+    </message>
+    <message>
+        <source>Picture loaded</source>
+        <translation>読み込んだ画像</translation>
+    </message>
+    <message>
+        <source>The machine&apos;s colour of value %1</source>
+        <translation>値 %1 の機種の色</translation>
+    </message>
 </context>
 <context>
     <name>gridcode::GridPictureView</name>
@@ -488,8 +500,8 @@ The sprites are unchanged.</source>
         <translation>グリッドの画像</translation>
     </message>
     <message>
-        <source>The grid as a picture, one square a cell: white for 0, green for 1, blue for 2, violet for 3, orange for a cell that is not one digit 0 to 3. Click or drag with the left button to paint cells with the chosen value, with the right button to paint 0.</source>
-        <translation>グリッドを画像にしたもので、セル 1 つが正方形 1 つです。0 は白、1 は緑、2 は青、3 は紫、0 から 3 の数字 1 文字でないセルはオレンジです。左ボタンでクリックかドラッグすると選んだ値で、右ボタンでは 0 でセルを塗ります。</translation>
+        <source>The grid as a picture, one square a cell, in the colours of the chosen palette (gridcode&apos;s own: white for 0, green for 1, blue for 2, violet for 3), orange for a cell that is not one digit 0 to 3. Click or drag with the left button to paint cells with the chosen value, with the right button to paint 0.</source>
+        <translation>グリッドを画像にしたもので、1 つのセルが 1 つの四角です。色は選んだパレットのもの (gridcode の色では 0 が白、1 が緑、2 が青、3 が紫) で、数字 0 ～ 3 の 1 文字でないセルはオレンジです。左ボタンでクリックまたはドラッグすると選んだ値で、右ボタンでは 0 でセルを塗ります。</translation>
     </message>
 </context>
 <context>
