@@ -8,6 +8,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -21,6 +24,7 @@
 
 #include "encoder/data_lines.h"
 #include "format/cells_file.h"
+#include "window/bank_player.h"
 #include "window/dialogs.h"
 #include "window/form1.h"
 #include "window/sprite_bank_view.h"
@@ -311,6 +315,70 @@ void BM_OpenListingThroughTheWindow(benchmark::State& state) {
   state.SetLabel("1,000 sprites; target < 100 ms");
 }
 BENCHMARK(BM_OpenListingThroughTheWindow)->Unit(benchmark::kMillisecond);
+
+// A frame of the animation: two sprites whose cells all differ, shown in
+// turn as the player shows them, with the picture and the thumbnails'
+// playing mark drawn. Target < 2 ms, so that 60 frames a second leave the
+// window responsive.
+void BM_AnimationFrameThroughTheWindow(benchmark::State& state) {
+  const std::unique_ptr<gridcode::Form1> window = AsymmetricWindow();
+  window->findChild<QToolButton*>(QStringLiteral("CopySprite"))->click();
+  window->findChild<QToolButton*>(QStringLiteral("MirrorLeftRight"))->click();
+  window->show();
+  auto* player = window->findChild<gridcode::BankPlayer*>();
+  auto* picture = window->findChild<QWidget*>(QStringLiteral("Picture"));
+  auto* bank = window->findChild<gridcode::SpriteBankView*>(QStringLiteral("SpriteBank"));
+  std::size_t frame = 0;
+  for (auto _ : state) {
+    player->Play(frame, frame);  // shows that frame at once
+    picture->repaint();
+    bank->viewport()->repaint();
+    frame = 1 - frame;
+  }
+  player->Stop();
+  state.SetLabel("a frame; target < 2 ms");
+}
+BENCHMARK(BM_AnimationFrameThroughTheWindow)->Unit(benchmark::kMicrosecond);
+
+// Copy of the shown sprite, as a picture and DATA lines, by its button; and
+// paste of such a copy, alternating two sprites, by its button. Target < 5 ms
+// each.
+void BM_CopyOrPasteSpriteThroughTheWindow(benchmark::State& state) {
+  const std::unique_ptr<gridcode::Form1> window = AsymmetricWindow();
+  window->show();
+  auto* copy = window->findChild<QToolButton*>(QStringLiteral("CopyPicture"));
+  auto* paste = window->findChild<QToolButton*>(QStringLiteral("PastePicture"));
+  auto* mirror = window->findChild<QToolButton*>(QStringLiteral("MirrorLeftRight"));
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const auto copied = [&] {
+    copy->click();
+    auto copy_of = std::make_unique<QMimeData>();
+    for (const QString& format : clipboard->mimeData()->formats()) {
+      copy_of->setData(format, clipboard->mimeData()->data(format));
+    }
+    return copy_of;
+  };
+  const std::unique_ptr<QMimeData> sprites[] = {copied(), (mirror->click(), copied())};
+  const bool pasting = state.range(0) == 1;
+  std::size_t next = 0;
+  for (auto _ : state) {
+    if (pasting) {
+      state.PauseTiming();
+      auto* data = new QMimeData;  // the clipboard takes it
+      for (const QString& format : sprites[next]->formats()) {
+        data->setData(format, sprites[next]->data(format));
+      }
+      clipboard->setMimeData(data);
+      next = 1 - next;
+      state.ResumeTiming();
+      paste->click();
+    } else {
+      copy->click();
+    }
+  }
+  state.SetLabel(pasting ? "a paste; target < 5 ms" : "a copy; target < 5 ms");
+}
+BENCHMARK(BM_CopyOrPasteSpriteThroughTheWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadCells(benchmark::State& state, const char* variable) {
   const char* path = std::getenv(variable);

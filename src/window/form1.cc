@@ -401,48 +401,56 @@ void Form1::CreateClipboard() {
 
 void Form1::CreatePalettes() {
   namespace layout = form1_layout;
-  const auto make = [this](const char* name, const QString& text, const QRect& geometry) {
-    auto* choice = new QComboBox(this);
-    choice->setObjectName(QLatin1String(name));
-    choice->setFont(layout::StripFont());
-    choice->setGeometry(geometry);
-    choice->setFocusPolicy(Qt::NoFocus);
-    choice->setToolTip(text);
-    choice->setAccessibleName(text);
-    return choice;
-  };
-  palette_choice_ = make("Palette", tr("The palette the sprites are shown in"),
-                         layout::PaletteRect());
+  palette_choice_ = new QComboBox(this);
+  palette_choice_->setObjectName(QStringLiteral("Palette"));
+  palette_choice_->setFont(layout::StripFont());
+  palette_choice_->setGeometry(layout::PaletteRect());
+  palette_choice_->setFocusPolicy(Qt::NoFocus);
+  const QString text = tr("The palette the sprites are shown in");
+  palette_choice_->setToolTip(text);
+  palette_choice_->setAccessibleName(text);
   for (const Palette& palette : FixedPalettes()) {
     palette_choice_->addItem(QString::fromStdString(palette.short_name));
   }
   // The last entry, the palette of the picture last loaded, waits for one.
   palette_choice_->addItem(tr("Picture loaded"));
   palette_choice_->setItemData(palette_choice_->count() - 1, 0, Qt::UserRole - 1);
+  palette_ = FixedPalettes().front();
+  connect(palette_choice_, &QComboBox::currentIndexChanged, this, &Form1::ChoosePalette);
+}
+
+void Form1::CreateColourChoices() {
+  namespace layout = form1_layout;
   for (int slot = 0; slot < 3; ++slot) {
-    colour_choice_[slot] = make(slot == 0 ? "Colour1" : slot == 1 ? "Colour2" : "Colour3",
-                                tr("The machine's colour of value %1").arg(slot + 1),
-                                layout::ColourChoiceRect(slot));
+    auto* choice = new QComboBox(this);
+    choice->setObjectName(QStringLiteral("Colour%1").arg(slot + 1));
+    choice->setFont(layout::StripFont());
+    choice->setGeometry(layout::ColourChoiceRect(slot));
+    choice->setFocusPolicy(Qt::NoFocus);
+    const QString text = tr("The machine's colour of value %1").arg(slot + 1);
+    choice->setToolTip(text);
+    choice->setAccessibleName(text);
     for (const NamedColour& colour : kC64Colours) {
       QPixmap sample(12, 12);
       sample.fill(QColor::fromRgba(colour.colour));
-      colour_choice_[slot]->addItem(QIcon(sample), QString::fromUtf8(colour.name.data(),
-                                                                     static_cast<int>(colour.name.size())));
+      choice->addItem(QIcon(sample), QString::fromUtf8(colour.name.data(),
+                                                       static_cast<qsizetype>(colour.name.size())));
     }
-    colour_choice_[slot]->setCurrentIndex(kC64DefaultColours[slot]);
-    colour_choice_[slot]->hide();
-    connect(colour_choice_[slot], &QComboBox::currentIndexChanged, this, &Form1::ChoosePalette);
+    choice->setCurrentIndex(kC64DefaultColours[slot]);
+    connect(choice, &QComboBox::currentIndexChanged, this, &Form1::ChoosePalette);
+    colour_choice_[slot] = choice;
   }
-  palette_ = FixedPalettes().front();
-  connect(palette_choice_, &QComboBox::currentIndexChanged, this, &Form1::ChoosePalette);
-  ChoosePalette();
 }
 
 void Form1::ChoosePalette() {
   const auto chosen = static_cast<std::size_t>(palette_choice_->currentIndex());
   const std::vector<Palette>& fixed = FixedPalettes();
   const bool c64 = chosen < fixed.size() && fixed[chosen].name == "c64";
-  for (QComboBox* colour : colour_choice_) colour->setVisible(c64);
+  // The colour choices are made when first needed, not before the first frame.
+  if (c64 && colour_choice_[0] == nullptr) CreateColourChoices();
+  for (QComboBox* colour : colour_choice_) {
+    if (colour != nullptr) colour->setVisible(c64);
+  }
   if (c64) {
     palette_ = *C64Palette({colour_choice_[0]->currentIndex(), colour_choice_[1]->currentIndex(),
                             colour_choice_[2]->currentIndex()});

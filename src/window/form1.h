@@ -88,6 +88,8 @@ class Form1 : public QWidget {
   void CreateClipboard();
   // Makes the choice of palette and of the colours of a palette that has them.
   void CreatePalettes();
+  // Makes the choices of the C64 colours of the values 1 to 3.
+  void CreateColourChoices();
   // Draws the picture, the thumbnails and the swatches in the chosen palette.
   void ChoosePalette();
   // Returns the field of `field` (sprite_bank.h's numbering).
