@@ -10,9 +10,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>

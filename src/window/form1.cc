@@ -8,11 +8,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPixmap>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>

@@ -176,9 +176,9 @@ class Form1 : public QWidget {
 
   BankModel model_;
   BankHistory history_{model_};
-  QString dialog_file_;    // the name the file dialog offers, as far as the window knows
-  int picture_scale_ = 1;  // that of the picture last loaded or pasted
-  Palette palette_;        // the chosen one, in which sprites are drawn and new pictures written
+  QString dialog_file_;      // the name the file dialog offers, as far as the window knows
+  int picture_scale_ = 1;    // that of the picture last loaded or pasted
+  Palette palette_;          // the chosen one, in which sprites are drawn and new pictures written
   Palette picture_palette_;  // that of the picture last loaded or pasted, if any
 };
 

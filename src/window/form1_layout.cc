@@ -38,8 +38,8 @@ constexpr int kBankButtonTop = 5640, kBankButtonPitch = 780;
 constexpr int kClipboardButtonTop = 6120;
 // The strip above the grid's first row, which starts at 720.
 constexpr int kStripTop = 165;
-constexpr Box kPaletteBox = {840, kStripTop, 2895, kFieldHeight};
-constexpr int kColourChoiceLeft = 3840, kColourChoicePitch = 1020, kColourChoiceWidth = 960;
+constexpr Box kPaletteBox = {840, kStripTop, 1800, kFieldHeight};
+constexpr int kColourChoiceLeft = 2760, kColourChoicePitch = 1560, kColourChoiceWidth = 1500;
 constexpr Box kPlayBox = {8040, kStripTop, kCellSize, kFieldHeight};
 constexpr Box kRateBox = {8520, kStripTop, 900, kFieldHeight};
 constexpr Box kPlayModeBox = {9525, kStripTop, 1770, kFieldHeight};

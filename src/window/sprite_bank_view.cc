@@ -143,8 +143,7 @@ void SpriteBankView::paintEvent(QPaintEvent* event) {
       if (sprite == playing_) painter.fillRect(marked, palette().color(QPalette::Text));
       painter.fillRect(thumbnail, frame);
       DrawCells(painter, thumbnail.adjusted(kFrame, kFrame, -kFrame, -kFrame),
-                CellsImage(model_.bank().texts(sprite).cells, palette_),
-                palette_.transparent_zero);
+                CellsImage(model_.bank().texts(sprite).cells, palette_), palette_.transparent_zero);
     }
   }
 }

@@ -79,17 +79,23 @@ TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_TRUE(tool->toolTip().contains(keys)) << tool->toolTip().toStdString();
     stands_clear(tool);
   }
-  // The bank stands in the free column right of the row codes, out of the
-  // Tab chain.
+  // The bank stands in the free column right of the row codes, the palette
+  // and the player in the strip above the grid, all out of the Tab chain.
   struct BankCase {
     const char* name;
     QRect geometry;
   };
-  for (const BankCase& b : {BankCase{"SpriteBank", QRect(768, 48, 129, 288)},
-                            BankCase{"SpriteCount", QRect(768, 344, 129, 25)},
-                            BankCase{"NewSprite", QRect(768, 376, 25, 25)},
-                            BankCase{"CopySprite", QRect(820, 376, 25, 25)},
-                            BankCase{"DeleteSprite", QRect(872, 376, 25, 25)}}) {
+  for (const BankCase& b :
+       {BankCase{"SpriteBank", QRect(768, 48, 129, 288)},
+        BankCase{"SpriteCount", QRect(768, 344, 129, 25)},
+        BankCase{"NewSprite", QRect(768, 376, 25, 25)},
+        BankCase{"CopySprite", QRect(820, 376, 25, 25)},
+        BankCase{"DeleteSprite", QRect(872, 376, 25, 25)},
+        BankCase{"CopyPicture", QRect(768, 408, 25, 25)},
+        BankCase{"PastePicture", QRect(820, 408, 25, 25)},
+        BankCase{"Palette", QRect(56, 11, 120, 25)}, BankCase{"Play", QRect(536, 11, 25, 25)},
+        BankCase{"PlayRate", QRect(568, 11, 60, 25)}, BankCase{"PlayMode", QRect(635, 11, 118, 25)},
+        BankCase{"PlayFrom", QRect(768, 11, 61, 25)}, BankCase{"PlayTo", QRect(836, 11, 61, 25)}}) {
     const auto* control = window_->findChild<QWidget*>(QLatin1String(b.name));
     ASSERT_NE(control, nullptr) << b.name;
     EXPECT_EQ(control->geometry(), b.geometry) << b.name;

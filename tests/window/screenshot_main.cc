@@ -10,7 +10,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
-
 #include <algorithm>
 
 #include "fake_dialogs.h"
