@@ -8,8 +8,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QRandomGenerator>
 #include <QToolButton>
-#include <random>
 
 #include "form1_fixture.h"
 #include "format/grid_picture.h"
@@ -24,16 +24,17 @@ namespace {
 TEST_F(Form1Test, CopyThenPasteGivesTheSpriteBack) {
   const auto tool = [this](const char* name) { return window_->findChild<QToolButton*>(name); };
   const auto count = [this] { return window_->findChild<QLabel*>("SpriteCount")->text(); };
-  std::mt19937 random(20261208);
+  QRandomGenerator random(20261208);
   for (int round = 0; round < 8; ++round) {
     SCOPED_TRACE(round);
     QString drawn;
     for (int i = 0; i < kCellCount; ++i) {
-      drawn += QString::number(std::uniform_int_distribution<int>(0, 3)(random));
+      drawn += QString::number(random.bounded(4));
       Cell(i)->setText(drawn.back());
     }
     const std::vector<Palette>& palettes = FixedPalettes();
-    const auto chosen = std::uniform_int_distribution<std::size_t>(0, palettes.size() - 1)(random);
+    const auto chosen =
+        static_cast<std::size_t>(random.bounded(static_cast<quint32>(palettes.size())));
     window_->findChild<QComboBox*>("Palette")->setCurrentIndex(static_cast<int>(chosen));
     Cell(3)->setFocus();
     Press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
