@@ -302,21 +302,22 @@ int Update(const CommandLine& line, std::istream& in, std::ostream& out, std::os
   std::optional<Cells> cells =
       ReadCellsInput(sprite_file, AcceptedFiles::kGridFilesAndPictures, in, err);
   if (!cells) return kExitFailure;
-  std::vector<ListingEntry> bank = ListingBank(*listing);
+  const std::size_t count = listing->sprites.size();
   const auto place = static_cast<std::size_t>(line.sprite);
-  if (place > bank.size() + 1) {
-    Report(err, listing_name,
-           DescribeNoPlaceForSprite(bank.size(), static_cast<long long>(line.sprite)));
+  if (place > count + 1) {
+    Report(err, listing_name, DescribeNoPlaceForSprite(count, static_cast<long long>(line.sprite)));
     return kExitFailure;
   }
-  if (place <= bank.size()) {
-    bank[place - 1].cells = std::move(*cells);
-  } else {
-    bank.push_back({std::move(*cells), std::nullopt});
-  }
   const Expected<std::string, ListingSaveError> rewritten =
-      RewriteListing(*listing, bank, {.renumber = line.renumber});
+      RewriteListingSprite(*listing, place - 1, *cells, {.renumber = line.renumber});
   if (!rewritten) {
+    // The bank that was to be written, which the message may quote.
+    std::vector<ListingEntry> bank = ListingBank(*listing);
+    if (place <= count) {
+      bank[place - 1].cells = std::move(*cells);
+    } else {
+      bank.push_back({std::move(*cells), std::nullopt});
+    }
     const ListingSaveError& error = rewritten.error();
     const bool of_the_cells = error.kind == ListingSaveError::Kind::kUnusualCell;
     Report(err,

@@ -40,10 +40,10 @@ Expected<Cells, DecodeError> DecodeDataStatements(std::istream& input, int sprit
     ScanLine(text, scanned);
     // A line may hold more items than the sprite needs; those are not read.
     for (std::size_t i = 0; i < scanned.items.size() && runs.sprites() < sprite; ++i) {
-      const std::string_view item = scanned.items[i].text;
-      const std::optional<int> row = runs.Take(item);
+      const std::optional<RowCode>& code = scanned.items[i].code;
+      const std::optional<int> row = runs.Take(code.has_value());
       // The rows of a run are kept until it proves to be the sprite asked for.
-      if (row) codes[*row] = RowCodeValue(item);
+      if (row) codes[*row] = code->value;
     }
     end = lines.ended_with_line_end()
               ? TextPosition{lines.number() + 1, 1}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 
 #include "encoder/basic_program.h"
 #include "encoder/data_lines.h"
@@ -10,6 +11,9 @@
 
 namespace gridcode {
 namespace {
+
+static_assert(kListingByteLimit <= std::numeric_limits<std::uint32_t>::max(),
+              "the places of row codes hold offsets in 32 bits");
 
 Unexpected<DecodeError> Failure(DecodeError error) { return Unexpected(error); }
 Unexpected<ListingSaveError> Refusal(ListingSaveError error) { return Unexpected(error); }
@@ -33,17 +37,52 @@ std::string Utf16Units(std::string_view bytes, bool big_endian) {
   return units;
 }
 
-// The value of the most usual of `steps`, or 10 when there are none.
-long MostUsual(std::vector<long> steps) {
-  std::sort(steps.begin(), steps.end());
+// Returns how the listing `bytes` stores its text, and for UTF-16 puts the
+// text read into `units`.
+ListingEncoding ReadEncoding(std::string_view bytes, std::string& units) {
+  if (!bytes.starts_with(kUtf16LeByteOrderMark) && !bytes.starts_with(kUtf16BeByteOrderMark)) {
+    return ListingEncoding::kBytes;
+  }
+  const bool big_endian = bytes.starts_with(kUtf16BeByteOrderMark);
+  units = Utf16Units(bytes, big_endian);
+  return big_endian ? ListingEncoding::kUtf16Be : ListingEncoding::kUtf16Le;
+}
+
+// The most sprites a text of `size` bytes or units can hold: each takes ten
+// row codes of seven digits and a separator after each but the last, and the
+// first a DATA keyword too.
+std::size_t MostSpritesIn(std::size_t size) {
+  return std::min(size / (kRows * (kRowCodeDigits + 1)) + 1, kListingSpriteLimit + 1);
+}
+
+// A step between line numbers, and how many times in a row it was taken.
+struct StepRun {
+  long step = 0;
+  std::size_t count = 0;
+};
+
+// Counts `step`, one more between line numbers.
+void AddStep(std::vector<StepRun>& runs, long step) {
+  if (!runs.empty() && runs.back().step == step) {
+    ++runs.back().count;
+  } else {
+    runs.push_back({step, 1});
+  }
+}
+
+// The most usual step of `runs`, the smallest of those taken as often, or 10
+// when there are none.
+long MostUsual(std::vector<StepRun> runs) {
+  std::sort(runs.begin(), runs.end(),
+            [](const StepRun& a, const StepRun& b) { return a.step < b.step; });
   long best = LineNumbering{}.step;
   std::size_t best_count = 0;
-  for (std::size_t i = 0; i < steps.size();) {
-    std::size_t j = i;
-    while (j < steps.size() && steps[j] == steps[i]) ++j;
-    if (j - i > best_count) {
-      best = steps[i];
-      best_count = j - i;
+  for (std::size_t i = 0; i < runs.size();) {
+    std::size_t count = 0, j = i;
+    for (; j < runs.size() && runs[j].step == runs[i].step; ++j) count += runs[j].count;
+    if (count > best_count) {
+      best = runs[i].step;
+      best_count = count;
     }
     i = j;
   }
@@ -92,22 +131,20 @@ Expected<Listing, DecodeError> ReadListing(std::string bytes) {
   }
   Listing listing;
   listing.bytes = std::move(bytes);
-  const std::string_view all = listing.bytes;
-  if (all.starts_with(kUtf16LeByteOrderMark) || all.starts_with(kUtf16BeByteOrderMark)) {
-    const bool big_endian = all.starts_with(kUtf16BeByteOrderMark);
-    listing.encoding = big_endian ? ListingEncoding::kUtf16Be : ListingEncoding::kUtf16Le;
-    listing.units = Utf16Units(all, big_endian);
-  }
+  listing.encoding = ReadEncoding(listing.bytes, listing.units);
   const std::string_view text = listing.text();
-  TextBuffer buffer(text);
-  ListingLines lines(buffer);
+  // Room for as many sprites as the text can hold, of which only those read
+  // are ever touched, and for the two lines a sprite usually takes.
+  listing.sprites.reserve(MostSpritesIn(text.size()));
+  listing.lines.reserve(2 * listing.sprites.capacity());
+  ListingLines lines(text);
   ScannedLine scanned;
   SpriteRuns runs;
   ListingSprite pending;
-  std::string line;
+  std::string_view line;
   std::optional<long> last_label;
   std::size_t without_label_after = 0;  // the first of listing.lines that waits for one
-  std::vector<long> steps;
+  std::vector<StepRun> steps;
   std::optional<std::string> first_line_end;
   std::optional<long> count;
   int lower_codes = 0, upper_codes = 0;
@@ -123,7 +160,7 @@ Expected<Listing, DecodeError> ReadListing(std::string bytes) {
     const std::optional<long> label_before = last_label;
     if (scanned.number) {
       if (last_label && *scanned.number > *last_label)
-        steps.push_back(*scanned.number - *last_label);
+        AddStep(steps, *scanned.number - *last_label);
       for (; without_label_after < listing.lines.size(); ++without_label_after) {
         listing.lines[without_label_after].label_after = scanned.number;
       }
@@ -131,8 +168,7 @@ Expected<Listing, DecodeError> ReadListing(std::string bytes) {
     }
     listing.last_label = scanned.number;
     for (const ScannedStatement& statement : scanned.statements) {
-      const std::string_view said =
-          std::string_view(line).substr(statement.begin, statement.end - statement.begin);
+      const std::string_view said = line.substr(statement.begin, statement.end - statement.begin);
       if (lines.number() == 1 && &statement == &scanned.statements.front() &&
           said == kProgramTitle) {
         listing.program = true;
@@ -152,7 +188,8 @@ Expected<Listing, DecodeError> ReadListing(std::string bytes) {
     for (const long named : scanned.named) listing.named.push_back({named, lines.number()});
     bool line_kept = false;
     for (const ScannedItem& item : scanned.items) {
-      const std::optional<int> row = runs.Take(item.text);
+      const std::optional<RowCode>& code = item.code;
+      const std::optional<int> row = runs.Take(code.has_value());
       if (!row) continue;
       if (!line_kept) {
         listing.lines.push_back({.number = lines.number(),
@@ -165,18 +202,14 @@ Expected<Listing, DecodeError> ReadListing(std::string bytes) {
         line_kept = true;
       }
       RowCodePlace& place = pending.places[*row];
-      place.item_begin = lines.start() + item.begin;
-      place.item_end = lines.start() + item.end;
+      place.item_begin = static_cast<std::uint32_t>(lines.start() + item.begin);
       place.quoted = item.quoted;
       place.offset = place.item_begin + (item.quoted ? 1 : 0);
-      place.line = listing.lines.size() - 1;
-      const auto letter = std::find_if(item.text.begin(), item.text.end(), [](char c) {
-        return std::isalpha(static_cast<unsigned char>(c));
-      });
-      place.has_letters = letter != item.text.end();
-      place.lower_case = place.has_letters && std::islower(static_cast<unsigned char>(*letter));
+      place.line = static_cast<std::uint32_t>(listing.lines.size() - 1);
+      place.has_letters = code->has_letters;
+      place.lower_case = code->lower_case;
       if (place.has_letters) ++(place.lower_case ? lower_codes : upper_codes);
-      pending.codes[*row] = RowCodeValue(item.text);
+      pending.codes[*row] = code->value;
       if (*row == kRows - 1) {
         if (listing.sprites.size() == kListingSpriteLimit) {
           return Failure({.kind = DecodeError::Kind::kTooManySprites,
@@ -440,26 +473,83 @@ std::string Apply(const Listing& listing, std::vector<Edit> edits) {
   return out;
 }
 
-}  // namespace
+// A bank to be written as row codes: each sprite's, and the listing sprite
+// it came from. Either any bank, held whole, or the listing's own with one
+// sprite changed or added, read from the listing without a copy.
+class BankCodes {
+ public:
+  BankCodes(std::vector<RowCodes> codes, std::vector<std::optional<std::size_t>> origins)
+      : codes_(std::move(codes)), origins_(std::move(origins)) {}
 
-Expected<std::string, ListingSaveError> RewriteListing(const Listing& listing,
-                                                       const std::vector<ListingEntry>& bank,
-                                                       ListingConsent consent) {
+  // The bank of `listing` with sprite `sprite` holding `own`, or with `own`
+  // added when `sprite` is the listing's sprite count.
+  BankCodes(const Listing& listing, std::size_t sprite, const RowCodes& own)
+      : listing_(&listing), sprite_(sprite), own_(own) {}
+
+  std::size_t size() const {
+    if (listing_ == nullptr) return codes_.size();
+    return listing_->sprites.size() + (sprite_ == listing_->sprites.size() ? 1 : 0);
+  }
+  const RowCodes& codes(std::size_t i) const {
+    if (listing_ == nullptr) return codes_[i];
+    return i == sprite_ ? own_ : listing_->sprites[i].codes;
+  }
+  std::optional<std::size_t> origin(std::size_t i) const {
+    if (listing_ == nullptr) return origins_[i];
+    return i < listing_->sprites.size() ? std::optional<std::size_t>(i) : std::nullopt;
+  }
+
+ private:
+  std::vector<RowCodes> codes_;
+  std::vector<std::optional<std::size_t>> origins_;
+  const Listing* listing_ = nullptr;
+  std::size_t sprite_ = 0;
+  RowCodes own_{};
+};
+
+// Reads `bytes` back as ReadListing would and returns nullopt when it finds
+// exactly the sprites of `bank`; else the first of them that it finds
+// otherwise, or 0 where it refuses the bytes.
+std::optional<std::size_t> SpriteReadBackOtherwise(std::string_view bytes, const BankCodes& bank) {
+  if (bytes.size() > kListingByteLimit) return 0;
+  std::string units;
+  const std::string_view text =
+      ReadEncoding(bytes, units) == ListingEncoding::kBytes ? bytes : std::string_view(units);
+  ListingLines lines(text);
+  ScannedLine scanned;
+  SpriteRuns runs;
+  RowCodes pending{};
+  std::size_t found = 0, same = 0;  // sprites read, and those of them like `codes` from the first
+  std::string_view line;
+  while (true) {
+    const ListingLines::Result result = lines.Next(line);
+    if (result == ListingLines::Result::kEnd) break;
+    if (result != ListingLines::Result::kLine) return 0;
+    if (!MayHoldItems(line)) continue;
+    ScanLine(line, scanned);
+    for (const ScannedItem& item : scanned.items) {
+      const std::optional<int> row = runs.Take(item.code.has_value());
+      if (!row) continue;
+      pending[*row] = item.code->value;
+      if (*row < kRows - 1) continue;
+      if (found == kListingSpriteLimit) return 0;
+      if (same == found && found < bank.size() && pending == bank.codes(found)) ++same;
+      ++found;
+    }
+  }
+  if (same == bank.size() && found == bank.size()) return std::nullopt;
+  return same;
+}
+
+// RewriteListing of `bank`, once its cells are known to make row codes.
+Expected<std::string, ListingSaveError> RewriteCodes(const Listing& listing, const BankCodes& bank,
+                                                     ListingConsent consent) {
   using Kind = ListingSaveError::Kind;
-  if (bank.size() > kListingSpriteLimit) {
-    return Refusal({.kind = Kind::kTooManySprites, .count = static_cast<long long>(bank.size())});
-  }
-  std::vector<RowCodes> codes;
-  codes.reserve(bank.size());
-  for (std::size_t i = 0; i < bank.size(); ++i) {
-    Expected<RowCodes, int> sprite = TwoBitRowCodes(bank[i].cells);
-    if (!sprite) return Refusal({.kind = Kind::kUnusualCell, .sprite = i, .cell = sprite.error()});
-    codes.push_back(*sprite);
-  }
+  const std::size_t size = bank.size();
   const std::size_t count = listing.sprites.size();
   std::vector<bool> used(count, false);
-  for (std::size_t i = 0; i < bank.size(); ++i) {
-    const std::optional<std::size_t>& origin = bank[i].origin;
+  for (std::size_t i = 0; i < size; ++i) {
+    const std::optional<std::size_t> origin = bank.origin(i);
     if (!origin) continue;
     if (*origin >= count || used[*origin]) return Refusal({.kind = Kind::kBadOrigin, .sprite = i});
     used[*origin] = true;
@@ -470,19 +560,21 @@ Expected<std::string, ListingSaveError> RewriteListing(const Listing& listing,
   for (std::size_t s = 0; s < count; ++s) {
     if (used[s]) places.push_back(s);
   }
-  std::vector<std::optional<std::size_t>> place_of(bank.size());
-  for (std::size_t i = 0, k = 0; i < bank.size(); ++i) {
-    if (bank[i].origin) place_of[i] = places[k++];
+  std::vector<std::optional<std::size_t>> place_of(size);
+  for (std::size_t i = 0, k = 0; i < size; ++i) {
+    if (bank.origin(i)) place_of[i] = places[k++];
   }
   std::vector<Edit> edits;
-  for (std::size_t i = 0; i < bank.size(); ++i) {
+  for (std::size_t i = 0; i < size; ++i) {
     if (!place_of[i]) continue;
     const ListingSprite& sprite = listing.sprites[*place_of[i]];
+    const RowCodes& codes = bank.codes(i);
+    if (codes == sprite.codes) continue;
     for (int row = 0; row < kRows; ++row) {
-      if (codes[i][row] == sprite.codes[row]) continue;
+      if (codes[row] == sprite.codes[row]) continue;
       const std::size_t offset = sprite.places[row].offset;
       edits.push_back({offset, offset + kRowCodeDigits,
-                       RowCodeText(codes[i][row], LowerCaseAt(listing, sprite, row))});
+                       RowCodeText(codes[row], LowerCaseAt(listing, sprite, row))});
     }
   }
   // The row codes of places no longer used, by line.
@@ -509,15 +601,15 @@ Expected<std::string, ListingSaveError> RewriteListing(const Listing& listing,
   // New sprites, a run of them at a time.
   const long largest = listing.program ? kLargestProgramLineNumber : kLargestLineNumber;
   const std::string_view text = listing.text();
-  for (std::size_t a = 0; a < bank.size();) {
+  for (std::size_t a = 0; a < size;) {
     if (place_of[a]) {
       ++a;
       continue;
     }
     std::size_t b = a;
-    while (b < bank.size() && !place_of[b]) ++b;
-    const std::vector<RowCodes> added(codes.begin() + static_cast<std::ptrdiff_t>(a),
-                                      codes.begin() + static_cast<std::ptrdiff_t>(b));
+    while (b < size && !place_of[b]) ++b;
+    std::vector<RowCodes> added;
+    for (std::size_t i = a; i < b; ++i) added.push_back(bank.codes(i));
     const long long lines = static_cast<long long>(added.size()) * kDataLineCount;
     std::vector<long> numbers;
     if (a > 0) {
@@ -567,27 +659,58 @@ Expected<std::string, ListingSaveError> RewriteListing(const Listing& listing,
     }
     a = b;
   }
-  if (listing.sprite_count_offset && bank.size() != count) {
+  if (listing.sprite_count_offset && size != count) {
     const std::size_t offset = *listing.sprite_count_offset;
-    edits.push_back({offset, offset + listing.sprite_count_length, std::to_string(bank.size())});
+    edits.push_back({offset, offset + listing.sprite_count_length, std::to_string(size)});
   }
   std::string rewritten = Apply(listing, std::move(edits));
 
   // Never a listing that reads back as another bank.
-  const Expected<Listing, DecodeError> back = ReadListing(rewritten);
-  std::size_t differs = 0;
-  if (back) {
-    while (differs < bank.size() && differs < back->sprites.size() &&
-           back->sprites[differs].codes == codes[differs]) {
-      ++differs;
-    }
-    if (differs == bank.size() && back->sprites.size() == bank.size()) return rewritten;
-  }
+  const std::optional<std::size_t> otherwise = SpriteReadBackOtherwise(rewritten, bank);
+  if (!otherwise) return rewritten;
+  const std::size_t differs = *otherwise;
   ListingSaveError error{.kind = Kind::kReadsBackOtherwise, .sprite = differs};
-  if (differs < bank.size() && place_of[differs]) {
+  if (differs < size && place_of[differs]) {
     error.position = PositionOf(listing, listing.sprites[*place_of[differs]].places[0]);
   }
   return Refusal(error);
+}
+
+}  // namespace
+
+Expected<std::string, ListingSaveError> RewriteListing(const Listing& listing,
+                                                       const std::vector<ListingEntry>& bank,
+                                                       ListingConsent consent) {
+  using Kind = ListingSaveError::Kind;
+  if (bank.size() > kListingSpriteLimit) {
+    return Refusal({.kind = Kind::kTooManySprites, .count = static_cast<long long>(bank.size())});
+  }
+  std::vector<RowCodes> codes;
+  std::vector<std::optional<std::size_t>> origins;
+  codes.reserve(bank.size());
+  origins.reserve(bank.size());
+  for (std::size_t i = 0; i < bank.size(); ++i) {
+    Expected<RowCodes, int> sprite = TwoBitRowCodes(bank[i].cells);
+    if (!sprite) return Refusal({.kind = Kind::kUnusualCell, .sprite = i, .cell = sprite.error()});
+    codes.push_back(*sprite);
+    origins.push_back(bank[i].origin);
+  }
+  return RewriteCodes(listing, BankCodes(std::move(codes), std::move(origins)), consent);
+}
+
+Expected<std::string, ListingSaveError> RewriteListingSprite(const Listing& listing,
+                                                             std::size_t sprite, const Cells& cells,
+                                                             ListingConsent consent) {
+  using Kind = ListingSaveError::Kind;
+  const std::size_t count = listing.sprites.size();
+  if (sprite > count) return Refusal({.kind = Kind::kBadOrigin, .sprite = sprite});
+  const std::size_t size = sprite == count ? count + 1 : count;
+  if (size > kListingSpriteLimit) {
+    return Refusal({.kind = Kind::kTooManySprites, .count = static_cast<long long>(size)});
+  }
+  const Expected<RowCodes, int> own = TwoBitRowCodes(cells);
+  if (!own) return Refusal({.kind = Kind::kUnusualCell, .sprite = sprite, .cell = own.error()});
+  return RewriteCodes(listing, BankCodes(listing, sprite, *own), consent);
 }
 
 }  // namespace gridcode

@@ -71,14 +71,15 @@ struct ListingLine {
   std::optional<long> label_after;   // that of the nearest numbered line after it
 };
 
-// Where one row code stands.
+// Where one row code stands; offsets within kListingByteLimit, held in 32
+// bits so that the places of many sprites take little memory.
 struct RowCodePlace {
-  std::size_t offset = 0;                    // of its first digit
-  std::size_t item_begin = 0, item_end = 0;  // of its item, quotes included
+  std::uint32_t offset = 0;      // of its first digit
+  std::uint32_t item_begin = 0;  // of its item, quotes included
+  std::uint32_t line = 0;        // index into Listing::lines
   bool quoted = false;
   bool lower_case = false;   // its letters are small
   bool has_letters = false;  // it has a digit A to F
-  std::size_t line = 0;      // index into Listing::lines
 };
 
 // A sprite of a listing: the values of its row codes and where they stand.
@@ -184,6 +185,14 @@ Expected<std::string, ListingSaveError> RewriteListing(const Listing& listing,
 
 // Returns the bank that `listing` holds: each sprite with its origin.
 std::vector<ListingEntry> ListingBank(const Listing& listing);
+
+// Returns what RewriteListing returns for the bank of `listing` with sprite
+// `sprite` holding `cells` instead, or with `cells` added after its sprites
+// when `sprite` is their count (past that, kBadOrigin); without making the
+// cells of every other sprite, which stay as they are.
+Expected<std::string, ListingSaveError> RewriteListingSprite(const Listing& listing,
+                                                             std::size_t sprite, const Cells& cells,
+                                                             ListingConsent consent = {});
 
 }  // namespace gridcode
 

@@ -26,6 +26,7 @@
 #ifndef GRIDCODE_ENCODER_LISTING_GRAMMAR_H_
 #define GRIDCODE_ENCODER_LISTING_GRAMMAR_H_
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -43,7 +44,8 @@ namespace gridcode {
 inline constexpr std::size_t kLongestListingLine = std::size_t{64} << 10;
 
 // Reads a text one line at a time, within kLongestListingLine bytes a line,
-// and says where each line stands in it.
+// and says where each line stands in it: from a stream buffer, or from a
+// text held in memory, whose lines it hands out as views into it.
 class ListingLines {
  public:
   // A line no listing has is refused: one over kLongestListingLine bytes, or
@@ -53,8 +55,15 @@ class ListingLines {
   // Bytes that only begin like a byte order mark stay as the start of the first line.
   explicit ListingLines(std::streambuf& input);
 
+  // Reads `text`, which is to outlive the reader, as the stream of its bytes.
+  explicit ListingLines(std::string_view text);
+
   // Reads the next line, without its line end, into `line`.
   Result Next(std::string& line);
+
+  // The same, `line` a view of the text in memory, or of the reader's own
+  // copy of a stream's line, valid up to the next call.
+  Result Next(std::string_view& line);
 
   // The number of the line last read, from 1.
   std::int64_t number() const { return number_; }
@@ -69,7 +78,14 @@ class ListingLines {
   bool ended_with_line_end() const { return next_ > end_; }
 
  private:
-  std::streambuf& input_;
+  Result NextOfStream(std::string& line);
+  Result NextOfText(std::string_view& line);
+  // Whether `line`, just read, is the first of two bytes or more and UTF-16.
+  bool FirstLineIsUtf16(std::string_view line);
+
+  std::streambuf* input_ = nullptr;  // nullptr: the text in memory
+  std::string_view text_;
+  std::string own_line_;   // a stream's line handed out as a view
   std::string carried_;    // bytes read ahead that belong to the next line
   std::size_t taken_ = 0;  // bytes taken from the input
   std::int64_t number_ = 0;
@@ -78,18 +94,24 @@ class ListingLines {
   std::size_t start_ = 0, end_ = 0, next_ = 0;
 };
 
-// A text in memory as a stream buffer, for ListingLines.
-class TextBuffer : public std::streambuf {
- public:
-  explicit TextBuffer(std::string_view text);
+// What a row code says: its value and the letter case of its digits.
+struct RowCode {
+  std::uint32_t value = 0;   // 28 bits
+  bool has_letters = false;  // it has a digit A to F
+  bool lower_case = false;   // the first of those is small
 };
 
+// Reads `text` as a row code: seven hexadecimal digits, in either letter
+// case; nullopt when it is none.
+std::optional<RowCode> ReadRowCode(std::string_view text);
+
 // An item of a DATA statement: where it stands in its line (blanks around it
-// left out, quotes included) and the text READ gives.
+// left out, quotes included), the text READ gives, and that text as a row code.
 struct ScannedItem {
   std::size_t begin = 0, end = 0;
   std::string_view text;
   bool quoted = false;
+  std::optional<RowCode> code = {};
 };
 
 // A statement: where it stands (blanks around it left out), and for a DATA
@@ -111,15 +133,15 @@ struct ScannedLine {
   std::vector<long> named;                   // line numbers its code names
 };
 
+// Whether the line `text` may hold DATA items: only a DATA statement holds
+// them, and its keyword a D, in either letter case.
+inline bool MayHoldItems(std::string_view text) {
+  return text.find('D') != std::string_view::npos || text.find('d') != std::string_view::npos;
+}
+
 // Reads the line `text` into `line`, reusing its storage; `line`'s items
 // point into `text`.
 void ScanLine(std::string_view text, ScannedLine& line);
-
-// Whether `text` is a row code: seven hexadecimal digits, in either letter case.
-bool IsRowCode(std::string_view text);
-
-// Returns the value of the row code `text` (IsRowCode), 28 bits.
-std::uint32_t RowCodeValue(std::string_view text);
 
 // The values of a sprite's ten row codes, of rows 0 to 9.
 using RowCodes = std::array<std::uint32_t, kRows>;
@@ -130,10 +152,23 @@ Cells CellsOfRowCodes(const RowCodes& codes);
 // Follows the runs of row codes among the DATA items, as READ takes them.
 class SpriteRuns {
  public:
-  // Takes the next item; returns its row in the sprite it belongs to if the
-  // run it is part of reaches ten (0 to 9), or nullopt for an item that is
-  // not a row code. Row 9 completes sprite sprites().
-  std::optional<int> Take(std::string_view item);
+  // Takes the next item, a row code or not; returns its row in the sprite it
+  // belongs to if the run it is part of reaches ten (0 to 9), or nullopt for
+  // an item that is not a row code. Row 9 completes sprite sprites().
+  std::optional<int> Take(bool row_code) {
+    if (!row_code) {
+      run_ = 0;
+      row_ = 0;
+      return std::nullopt;
+    }
+    const int row = row_;
+    longest_run_ = std::max(longest_run_, ++run_);
+    if (++row_ == kRows) {
+      row_ = 0;
+      ++sprites_;
+    }
+    return row;
+  }
 
   // The sprites completed so far.
   long long sprites() const { return sprites_; }
@@ -143,6 +178,7 @@ class SpriteRuns {
 
  private:
   long long run_ = 0;
+  int row_ = 0;  // that of the run's next row code: run_ % kRows
   long long sprites_ = 0;
   long long longest_run_ = 0;
 };

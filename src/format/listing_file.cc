@@ -12,8 +12,14 @@ constexpr std::size_t kChunk = std::size_t{64} << 10;
 // in UTF-16 too, and its line end.
 constexpr std::size_t kLongestRun = 2 * kLongestListingLine + 4;
 
+// The room a listing is read into at first: more than most take, so that
+// their bytes are never copied to more room while they are read. Room not
+// written to takes no memory.
+constexpr std::size_t kUsualListingBytes = std::size_t{1} << 20;
+
 Expected<Listing, ListingFileError> ReadWhole(std::istream& input) {
   std::string bytes;
+  bytes.reserve(kUsualListingBytes);
   ReadWithin(input, kListingByteLimit, bytes);
   Expected<Listing, DecodeError> listing = ReadListing(std::move(bytes));
   if (!listing) return Unexpected(listing.error());
