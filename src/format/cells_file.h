@@ -89,7 +89,7 @@ PictureFormat FormatFound(const Expected<LoadedCells, CellsFileError>& read);
 
 // What a front end asks of the writer beyond the target and the cells.
 struct WriteRequest {
-  bool picture = false;      // a picture, whatever the target's name
+  bool picture = false;           // a picture, whatever the target's name
   std::optional<int> scale = {};  // the picture's scale, over that of a replaced picture
   std::optional<std::array<Argb, 4>> palette = {};  // its palette entries 0 to 3, likewise
   // The palette entries of a new picture, where no picture is replaced.
