@@ -301,15 +301,18 @@ ListingLines::Result ListingLines::Next(std::string_view& line) {
   return result;
 }
 
+bool ListingLines::TakeEmptyLine() {
+  if (empty_lines_ == 0) return false;
+  --empty_lines_;
+  ++number_;
+  start_ = end_ = next_;
+  ++next_;  // the lone CR that ends it
+  return true;
+}
+
 ListingLines::Result ListingLines::NextOfStream(std::string& line) {
   line.clear();
-  if (empty_lines_ > 0) {
-    --empty_lines_;
-    ++number_;
-    start_ = end_ = next_;
-    ++next_;  // the lone CR that ends it
-    return Result::kLine;
-  }
+  if (TakeEmptyLine()) return Result::kLine;
   start_ = taken_ - carried_.size();
   line.swap(carried_);
   int c = input_->sgetc();
@@ -348,13 +351,7 @@ ListingLines::Result ListingLines::NextOfStream(std::string& line) {
 // end rather than byte by byte.
 ListingLines::Result ListingLines::NextOfText(std::string_view& line) {
   line = {};
-  if (empty_lines_ > 0) {
-    --empty_lines_;
-    ++number_;
-    start_ = end_ = next_;
-    ++next_;  // the lone CR that ends it
-    return Result::kLine;
-  }
+  if (TakeEmptyLine()) return Result::kLine;
   start_ = taken_;
   const std::size_t size = text_.size();
   if (taken_ == size) return Result::kEnd;

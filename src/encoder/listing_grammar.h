@@ -80,6 +80,8 @@ class ListingLines {
  private:
   Result NextOfStream(std::string& line);
   Result NextOfText(std::string_view& line);
+  // Takes the next of the empty lines that lone CRs already read end, if any.
+  bool TakeEmptyLine();
   // Whether `line`, just read, is the first of two bytes or more and UTF-16.
   bool FirstLineIsUtf16(std::string_view line);
 
