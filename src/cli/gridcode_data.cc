@@ -309,22 +309,15 @@ int Update(const CommandLine& line, std::istream& in, std::ostream& out, std::os
     return kExitFailure;
   }
   const Expected<std::string, ListingSaveError> rewritten =
-      RewriteListingSprite(*listing, place - 1, *cells, {.renumber = line.renumber});
+      RewriteListingSprite(std::move(*listing), place - 1, *cells, {.renumber = line.renumber});
   if (!rewritten) {
-    // The bank that was to be written, which the message may quote.
-    std::vector<ListingEntry> bank = ListingBank(*listing);
-    if (place <= count) {
-      bank[place - 1].cells = std::move(*cells);
-    } else {
-      bank.push_back({std::move(*cells), std::nullopt});
-    }
     const ListingSaveError& error = rewritten.error();
     const bool of_the_cells = error.kind == ListingSaveError::Kind::kUnusualCell;
     Report(err,
            of_the_cells ? InputName(sprite_file)
                         : listing_name + ':' + std::to_string(error.position.line) + ':' +
                               std::to_string(error.position.column),
-           DescribeListingSaveError(error, bank));
+           DescribeListingSaveError(error, *cells));
     return kExitFailure;
   }
   const std::string target = line.output.value_or(line.input);

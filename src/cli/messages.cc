@@ -159,8 +159,7 @@ std::string DescribeNoPlaceForSprite(std::size_t sprites, long long place) {
          std::to_string(sprites + 1) + " adds one), not " + std::to_string(place);
 }
 
-std::string DescribeListingSaveError(const ListingSaveError& error,
-                                     const std::vector<ListingEntry>& bank) {
+std::string DescribeListingSaveError(const ListingSaveError& error, const Cells& cells) {
   using Kind = ListingSaveError::Kind;
   const std::string lines = std::to_string(error.count) + " new DATA lines";
   const std::string between = error.next_label ? " between lines " + std::to_string(error.label) +
@@ -176,7 +175,7 @@ std::string DescribeListingSaveError(const ListingSaveError& error,
     case Kind::kNoLineNumbersLeft:
       return lines + " do not fit" + between + " by any step";
     case Kind::kUnusualCell:
-      return Cell(error.cell) + " holds " + QuotedText(bank[error.sprite].cells[error.cell]) +
+      return Cell(error.cell) + " holds " + QuotedText(cells[error.cell]) +
              ", not one digit 0 to 3, which a row code cannot hold";
     case Kind::kBadOrigin:
       return "sprite " + std::to_string(error.sprite + 1) +

@@ -51,10 +51,9 @@ std::string DescribeDecodeError(const DecodeError& error);
 // sprites has for a sprite.
 std::string DescribeNoPlaceForSprite(std::size_t sprites, long long place);
 
-// Returns what is said of a bank that cannot be written into a listing;
-// `bank` holds the cells the error names.
-std::string DescribeListingSaveError(const ListingSaveError& error,
-                                     const std::vector<ListingEntry>& bank);
+// Returns what is said of a sprite that cannot be written into a listing;
+// `cells` are that sprite's, which the error may name.
+std::string DescribeListingSaveError(const ListingSaveError& error, const Cells& cells);
 
 // Returns what is said of a cell of `cells` that a program cannot hold.
 std::string DescribeUnusualCell(const UnusualCell& error, const Cells& cells);

@@ -541,9 +541,81 @@ std::optional<std::size_t> SpriteReadBackOtherwise(std::string_view bytes, const
   return same;
 }
 
-// RewriteListing of `bank`, once its cells are known to make row codes.
+// A row code written over in place: the line that holds it, where its digits
+// start, and its new value and digits.
+struct CodeOverwrite {
+  std::size_t line = 0, offset = 0;
+  std::uint32_t value = 0;
+  std::string digits;
+};
+
+// Whether the listing of bytes `listing`, with the row codes of `overwrites`
+// (in text order) written over, reads back as the listing with those codes
+// holding their new values: each touched line must scan to the same
+// statements and items, with the new values at the overwritten places. The
+// other lines keep their bytes, so they read the same, and the runs of row
+// codes, which only count items, stay as they were.
+bool OverwritesReadBack(const Listing& listing, const std::vector<CodeOverwrite>& overwrites) {
+  const std::string_view bytes = listing.bytes;
+  ScannedLine before, after;
+  std::string now;
+  for (std::size_t i = 0; i < overwrites.size();) {
+    const std::size_t index = overwrites[i].line;
+    const ListingLine& line = listing.lines[index];
+    const std::string_view was = bytes.substr(line.start, line.end - line.start);
+    now.assign(was);
+    std::size_t last = i;
+    for (; last < overwrites.size() && overwrites[last].line == index; ++last) {
+      const std::size_t at = overwrites[last].offset - line.start;
+      if (at + kRowCodeDigits > now.size() || overwrites[last].digits.size() != kRowCodeDigits) {
+        return false;
+      }
+      now.replace(at, kRowCodeDigits, overwrites[last].digits);
+    }
+    if (!MayHoldItems(now)) return false;
+    ScanLine(was, before);
+    ScanLine(now, after);
+    if (after.number != before.number || after.comment != before.comment ||
+        after.named != before.named || after.statements.size() != before.statements.size() ||
+        after.items.size() != before.items.size()) {
+      return false;
+    }
+    for (std::size_t k = 0; k < before.statements.size(); ++k) {
+      const ScannedStatement& a = before.statements[k];
+      const ScannedStatement& b = after.statements[k];
+      if (a.begin != b.begin || a.end != b.end || a.data != b.data ||
+          a.first_item != b.first_item || a.item_count != b.item_count) {
+        return false;
+      }
+    }
+    for (std::size_t k = 0; k < before.items.size(); ++k) {
+      const ScannedItem& a = before.items[k];
+      const ScannedItem& b = after.items[k];
+      if (a.begin != b.begin || a.end != b.end || a.quoted != b.quoted ||
+          a.code.has_value() != b.code.has_value()) {
+        return false;
+      }
+    }
+    // The new values stand where they were written.
+    for (; i < last; ++i) {
+      const std::size_t at = overwrites[i].offset - line.start;
+      const auto item =
+          std::find_if(after.items.begin(), after.items.end(),
+                       [&](const ScannedItem& it) { return it.begin <= at && at < it.end; });
+      if (item == after.items.end() || !item->code || item->code->value != overwrites[i].value) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+// RewriteListing of `bank`, once its cells are known to make row codes. Where
+// `own_bytes` is given, it holds the listing's bytes, which the result may
+// take instead of a copy.
 Expected<std::string, ListingSaveError> RewriteCodes(const Listing& listing, const BankCodes& bank,
-                                                     ListingConsent consent) {
+                                                     ListingConsent consent,
+                                                     std::string* own_bytes = nullptr) {
   using Kind = ListingSaveError::Kind;
   const std::size_t size = bank.size();
   const std::size_t count = listing.sprites.size();
@@ -565,6 +637,7 @@ Expected<std::string, ListingSaveError> RewriteCodes(const Listing& listing, con
     if (bank.origin(i)) place_of[i] = places[k++];
   }
   std::vector<Edit> edits;
+  std::vector<CodeOverwrite> overwrites;
   for (std::size_t i = 0; i < size; ++i) {
     if (!place_of[i]) continue;
     const ListingSprite& sprite = listing.sprites[*place_of[i]];
@@ -573,8 +646,9 @@ Expected<std::string, ListingSaveError> RewriteCodes(const Listing& listing, con
     for (int row = 0; row < kRows; ++row) {
       if (codes[row] == sprite.codes[row]) continue;
       const std::size_t offset = sprite.places[row].offset;
-      edits.push_back({offset, offset + kRowCodeDigits,
-                       RowCodeText(codes[row], LowerCaseAt(listing, sprite, row))});
+      std::string digits = RowCodeText(codes[row], LowerCaseAt(listing, sprite, row));
+      overwrites.push_back({sprite.places[row].line, offset, codes[row], digits});
+      edits.push_back({offset, offset + kRowCodeDigits, std::move(digits)});
     }
   }
   // The row codes of places no longer used, by line.
@@ -663,9 +737,27 @@ Expected<std::string, ListingSaveError> RewriteCodes(const Listing& listing, con
     const std::size_t offset = *listing.sprite_count_offset;
     edits.push_back({offset, offset + listing.sprite_count_length, std::to_string(size)});
   }
+  // Never a listing that reads back as another bank. Where every sprite
+  // keeps its place and only row codes are written over, the touched lines
+  // are all that can read differently.
+  std::sort(overwrites.begin(), overwrites.end(),
+            [](const CodeOverwrite& a, const CodeOverwrite& b) { return a.offset < b.offset; });
+  if (listing.encoding == ListingEncoding::kBytes && taken_out.empty() &&
+      std::all_of(place_of.begin(), place_of.end(),
+                  [](const auto& place) { return place.has_value(); }) &&
+      OverwritesReadBack(listing, overwrites)) {
+    std::string rewritten;
+    if (own_bytes != nullptr) {
+      rewritten = std::move(*own_bytes);
+    } else {
+      rewritten = listing.bytes;
+    }
+    for (const CodeOverwrite& overwrite : overwrites) {
+      rewritten.replace(overwrite.offset, kRowCodeDigits, overwrite.digits);
+    }
+    return rewritten;
+  }
   std::string rewritten = Apply(listing, std::move(edits));
-
-  // Never a listing that reads back as another bank.
   const std::optional<std::size_t> otherwise = SpriteReadBackOtherwise(rewritten, bank);
   if (!otherwise) return rewritten;
   const std::size_t differs = *otherwise;
@@ -698,8 +790,8 @@ Expected<std::string, ListingSaveError> RewriteListing(const Listing& listing,
   return RewriteCodes(listing, BankCodes(std::move(codes), std::move(origins)), consent);
 }
 
-Expected<std::string, ListingSaveError> RewriteListingSprite(const Listing& listing,
-                                                             std::size_t sprite, const Cells& cells,
+Expected<std::string, ListingSaveError> RewriteListingSprite(Listing listing, std::size_t sprite,
+                                                             const Cells& cells,
                                                              ListingConsent consent) {
   using Kind = ListingSaveError::Kind;
   const std::size_t count = listing.sprites.size();
@@ -710,7 +802,7 @@ Expected<std::string, ListingSaveError> RewriteListingSprite(const Listing& list
   }
   const Expected<RowCodes, int> own = TwoBitRowCodes(cells);
   if (!own) return Refusal({.kind = Kind::kUnusualCell, .sprite = sprite, .cell = own.error()});
-  return RewriteCodes(listing, BankCodes(listing, sprite, *own), consent);
+  return RewriteCodes(listing, BankCodes(listing, sprite, *own), consent, &listing.bytes);
 }
 
 }  // namespace gridcode

@@ -189,9 +189,10 @@ std::vector<ListingEntry> ListingBank(const Listing& listing);
 // Returns what RewriteListing returns for the bank of `listing` with sprite
 // `sprite` holding `cells` instead, or with `cells` added after its sprites
 // when `sprite` is their count (past that, kBadOrigin); without making the
-// cells of every other sprite, which stay as they are.
-Expected<std::string, ListingSaveError> RewriteListingSprite(const Listing& listing,
-                                                             std::size_t sprite, const Cells& cells,
+// cells of every other sprite, which stay as they are. It takes the listing,
+// whose bytes become the result where only row codes are written over.
+Expected<std::string, ListingSaveError> RewriteListingSprite(Listing listing, std::size_t sprite,
+                                                             const Cells& cells,
                                                              ListingConsent consent = {});
 
 }  // namespace gridcode

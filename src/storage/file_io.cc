@@ -153,12 +153,26 @@ SaveOutcome SaveBeside(const std::filesystem::path& target, std::string_view con
 
 void ReadWithin(std::istream& input, std::size_t limit, std::string& bytes) {
   std::streambuf& buffer = *input.rdbuf();
-  char chunk[1 << 16];
+  // Reads straight into the string: the rest of a file of known size in one
+  // piece, with one byte more that finds its end; any other input in pieces
+  // that grow with the string. A large input so takes few reads and copies.
+  constexpr std::size_t kFirstPiece = std::size_t{1} << 16;
+  const std::optional<std::uint64_t> size = InputFile::FileSizeOf(input);
+  std::size_t piece = 0;
+  if (size && *size <= limit) {
+    const auto whole = static_cast<std::size_t>(*size);
+    piece = whole - std::min(whole, bytes.size()) + 1;
+  }
   while (bytes.size() <= limit) {
-    const std::size_t wanted = std::min(sizeof chunk, limit + 1 - bytes.size());
-    const std::streamsize got = buffer.sgetn(chunk, static_cast<std::streamsize>(wanted));
-    if (got <= 0) return;
-    bytes.append(chunk, static_cast<std::size_t>(got));
+    const std::size_t held = bytes.size();
+    const std::size_t wanted =
+        std::min(piece != 0 ? piece : std::max(kFirstPiece, held), limit + 1 - held);
+    piece = 0;
+    bytes.resize(held + wanted);
+    const auto got = static_cast<std::size_t>(std::max<std::streamsize>(
+        buffer.sgetn(bytes.data() + held, static_cast<std::streamsize>(wanted)), 0));
+    bytes.resize(held + got);
+    if (got < wanted) return;
   }
 }
 
@@ -181,6 +195,9 @@ class InputFile::Buffer : public std::streambuf {
     setg(data_, data_, data_);
   }
   int error() const { return error_; }
+  std::optional<std::uint64_t> size() const {
+    return file_ ? RegularFileSize(*file_) : std::nullopt;
+  }
 
  protected:
   int_type underflow() override {
@@ -191,6 +208,26 @@ class InputFile::Buffer : public std::streambuf {
     const std::size_t n = read ? *read : 0;
     setg(data_, data_, data_ + n);
     return n == 0 ? traits_type::eof() : traits_type::to_int_type(*gptr());
+  }
+
+  // Hands out what the buffer holds, then reads the rest of a large request
+  // straight into the caller's memory.
+  std::streamsize xsgetn(char* out, std::streamsize count) override {
+    std::streamsize done = std::min<std::streamsize>(count, egptr() - gptr());
+    std::copy_n(gptr(), done, out);
+    gbump(static_cast<int>(done));
+    if (done == count || !file_) return done;
+    if (count - done < static_cast<std::streamsize>(sizeof data_)) {
+      return done + std::streambuf::xsgetn(out + done, count - done);
+    }
+    while (done < count) {
+      const Expected<std::size_t, int> read =
+          ReadSome(*file_, out + done, static_cast<std::size_t>(count - done));
+      if (!read) error_ = read.error();
+      if (!read || *read == 0) break;
+      done += static_cast<std::streamsize>(*read);
+    }
+    return done;
   }
 
  private:
@@ -220,6 +257,11 @@ void InputFile::OpenStandardInput() {
 
 std::istream& InputFile::stream() { return stream_; }
 
+std::optional<std::uint64_t> InputFile::FileSizeOf(const std::istream& stream) {
+  const auto* buffer = dynamic_cast<const Buffer*>(stream.rdbuf());
+  return buffer != nullptr ? buffer->size() : std::nullopt;
+}
+
 std::optional<FileError> InputFile::ReadErrorOf(const std::istream& stream) {
   const auto* buffer = dynamic_cast<const Buffer*>(stream.rdbuf());
   if (buffer == nullptr || buffer->error() == 0) return std::nullopt;
@@ -247,6 +289,20 @@ class OutputFile::Buffer : public std::streambuf {
     setp(data_, data_ + sizeof data_);
     if (failure != 0) error_ = failure;
     return failure == 0 ? 0 : -1;
+  }
+
+  // Writes a large piece straight from the caller's memory, after what the
+  // buffer holds.
+  std::streamsize xsputn(const char* data, std::streamsize count) override {
+    if (count < static_cast<std::streamsize>(sizeof data_)) {
+      return std::streambuf::xsputn(data, count);
+    }
+    if (sync() != 0) return 0;
+    std::size_t written = 0;
+    const int failure =
+        WriteAll(StandardOutput(), {data, static_cast<std::size_t>(count)}, written);
+    if (failure != 0) error_ = failure;
+    return static_cast<std::streamsize>(written);
   }
 
  private:

@@ -91,6 +91,10 @@ class InputFile {
   // InputFile, or nullopt.
   static std::optional<FileError> ReadErrorOf(const std::istream& stream);
 
+  // The size of the file `stream` reads if it is the stream of an InputFile
+  // on a regular file, or nullopt: a hint, which a growing file outdates.
+  static std::optional<std::uint64_t> FileSizeOf(const std::istream& stream);
+
  private:
   class Buffer;
   std::unique_ptr<Buffer> buffer_;

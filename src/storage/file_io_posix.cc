@@ -105,6 +105,12 @@ Expected<std::size_t, int> ReadSome(NativeFile file, char* data, std::size_t siz
   return static_cast<std::size_t>(n);
 }
 
+std::optional<std::uint64_t> RegularFileSize(NativeFile file) {
+  struct stat status {};
+  if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  return static_cast<std::uint64_t>(status.st_size);
+}
+
 Expected<std::size_t, int> WriteSome(NativeFile file, const char* data, std::size_t size) {
   ssize_t n = 0;
   do {

@@ -89,6 +89,12 @@ Expected<std::size_t, int> ReadSome(NativeFile file, char* data, std::size_t siz
   return std::size_t{n};
 }
 
+std::optional<std::uint64_t> RegularFileSize(NativeFile file) {
+  LARGE_INTEGER size{};
+  if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileSizeEx(file, &size)) return std::nullopt;
+  return static_cast<std::uint64_t>(size.QuadPart);
+}
+
 Expected<std::size_t, int> WriteSome(NativeFile file, const char* data, std::size_t size) {
   const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1 << 30));
   DWORD n = 0;

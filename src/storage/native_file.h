@@ -35,6 +35,9 @@ NativeFile StandardOutput();
 // the end of the input, or the reason reading failed.
 Expected<std::size_t, int> ReadSome(NativeFile file, char* data, std::size_t size);
 
+// The size of `file` if it is a regular file, or nullopt.
+std::optional<std::uint64_t> RegularFileSize(NativeFile file);
+
 // Writes up to `size` bytes of `data` to `file`: how many were written, or the
 // reason writing failed.
 Expected<std::size_t, int> WriteSome(NativeFile file, const char* data, std::size_t size);

@@ -24,7 +24,7 @@ std::optional<std::string> Describe(const AnyFailure& failure, const Cells& cell
     return DescribeUnusualCell(*error, cells);
   }
   if (const auto* error = std::get_if<ListingSaveError>(&failure)) {
-    return DescribeListingSaveError(*error, {{cells, std::nullopt}});
+    return DescribeListingSaveError(*error, cells);
   }
   return std::nullopt;
 }

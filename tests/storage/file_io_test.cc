@@ -19,6 +19,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <sstream>
 
 #include "format/cells_file.h"
 #include "format/grid_file.h"
@@ -355,6 +356,40 @@ TEST_F(FileIoTest, WritesThroughASymbolicLink) {
   ASSERT_EQ(SaveFile(folder / "link.dat", kNew), std::nullopt);
   EXPECT_TRUE(fs::is_symlink(folder / "link.dat"));
   EXPECT_EQ(Contents(folder / "target.dat"), kNew);
+}
+
+// A file, or a stream that is no file, read within a limit, whole or in
+// steps of a growing limit as a listing is: each read ends at the limit's
+// next byte or at the input's end, and the steps join up to the whole.
+TEST_F(FileIoTest, ReadsWithinALimitInOneGoOrInSteps) {
+  const fs::path path = CaseFolder("within") / "bytes";
+  for (const std::size_t size : {0, 1, 4095, 4096, 4097, 65536, 65537, 200000}) {
+    std::string contents(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) contents[i] = static_cast<char>('a' + i % 23);
+    Write(path, contents);
+    for (const std::size_t limit : {0, 4096, 65536, 100000, 300000}) {
+      for (const bool from_file : {true, false}) {
+        SCOPED_TRACE(testing::Message() << size << " bytes within " << limit
+                                        << (from_file ? " from a file" : " from a stream"));
+        InputFile file;
+        std::istringstream text(contents);
+        if (from_file) {
+          ASSERT_EQ(file.Open(path, Readable::kRegularFilesOnly), std::nullopt);
+        }
+        std::istream& input = from_file ? file.stream() : text;
+        std::string bytes;
+        ReadWithin(input, limit, bytes);
+        EXPECT_EQ(bytes, contents.substr(0, limit + 1));
+        // Then on, 70,000 bytes further at a time.
+        for (std::size_t further = limit; bytes.size() > further;) {
+          further += 70000;
+          ReadWithin(input, further, bytes);
+          ASSERT_EQ(bytes, contents.substr(0, further + 1));
+        }
+        EXPECT_EQ(bytes, contents);
+      }
+    }
+  }
 }
 
 TEST_F(FileIoTest, LoadFailuresSayWhy) {
