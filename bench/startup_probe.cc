@@ -1,9 +1,11 @@
 // Starts the application with the gridcode window ("gridcode"), with a bare
-// one-widget window ("bare") or with a window of gridcode's size holding only
-// its 152 text fields, in its font and with its first texts ("fields"), and
-// exits at once after the first frame is painted, so that the wall time of
-// the process is its time to first frame. "fields" is what any window with
-// those fields costs, whatever it does besides.
+// one-widget window ("bare"), with the same window at gridcode's client size
+// ("bare-sized") or with a window of gridcode's size holding only its 152
+// text fields, in its font and with its first texts ("fields"), and exits at
+// once after the first frame is painted, so that the wall time of the process
+// is its time to first frame. "bare-sized" is what any window of that size
+// costs, "fields" what any window with those fields costs, whatever it does
+// besides.
 
 #include <QApplication>
 #include <QEvent>
@@ -64,7 +66,7 @@ std::unique_ptr<QWidget> FieldsOnly() {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);  // takes the toolkit's options (-style) out of argv
   if (argc != 2) {
-    std::fprintf(stderr, "usage: startup_probe gridcode|bare|fields [-style STYLE]\n");
+    std::fprintf(stderr, "usage: startup_probe gridcode|bare|bare-sized|fields [-style STYLE]\n");
     return 2;
   }
   std::unique_ptr<QWidget> window;
@@ -74,6 +76,9 @@ int main(int argc, char* argv[]) {
     window = FieldsOnly();
   } else {
     window = std::make_unique<QLabel>(QStringLiteral("bare"));
+    if (std::strcmp(argv[1], "bare-sized") == 0) {
+      window->setFixedSize(gridcode::form1_layout::ClientSize());
+    }
   }
   ExitAfterFirstPaint exit_after_first_paint;
   window->installEventFilter(&exit_after_first_paint);
