@@ -567,26 +567,16 @@ bool OverwritesReadBack(const Listing& listing, const std::vector<CodeOverwrite>
     std::size_t last = i;
     for (; last < overwrites.size() && overwrites[last].line == index; ++last) {
       const std::size_t at = overwrites[last].offset - line.start;
-      if (at + kRowCodeDigits > now.size() || overwrites[last].digits.size() != kRowCodeDigits) {
-        return false;
-      }
+      if (at + kRowCodeDigits > now.size()) return false;
       now.replace(at, kRowCodeDigits, overwrites[last].digits);
     }
     if (!MayHoldItems(now)) return false;
     ScanLine(was, before);
     ScanLine(now, after);
     if (after.number != before.number || after.comment != before.comment ||
-        after.named != before.named || after.statements.size() != before.statements.size() ||
+        after.named != before.named || after.statements != before.statements ||
         after.items.size() != before.items.size()) {
       return false;
-    }
-    for (std::size_t k = 0; k < before.statements.size(); ++k) {
-      const ScannedStatement& a = before.statements[k];
-      const ScannedStatement& b = after.statements[k];
-      if (a.begin != b.begin || a.end != b.end || a.data != b.data ||
-          a.first_item != b.first_item || a.item_count != b.item_count) {
-        return false;
-      }
     }
     for (std::size_t k = 0; k < before.items.size(); ++k) {
       const ScannedItem& a = before.items[k];

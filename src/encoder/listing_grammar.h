@@ -123,6 +123,8 @@ struct ScannedStatement {
   bool data = false;
   std::size_t keyword_end = 0;
   std::size_t first_item = 0, item_count = 0;
+
+  bool operator==(const ScannedStatement&) const = default;
 };
 
 // What one line holds, offsets from the line's start.
